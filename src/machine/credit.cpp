@@ -1,0 +1,74 @@
+// The player's controls beside the spin: coins, quick credit, the number of lines, the space bar.
+#include "machine/zel.h"
+
+namespace zel {
+
+namespace {
+constexpr int32_t coinvalue = 20;
+constexpr int32_t quickcredit = 5000;
+constexpr int32_t quickcreditlimit = 50000;
+
+// Credit and money put in move together, so the statistics stay consistent:
+// when either would leave its range, neither changes.
+bool insert(Player& p, int32_t coins) {
+    int32_t bank = p.bank, invested = p.amountinvested;
+    if (!addChecked(bank, coins) || !addChecked(invested, coins)) return false;
+    p.bank = bank;
+    p.amountinvested = invested;
+    return true;
+}
+}  // namespace
+
+void Zel::COINSIN_Click() {
+    form.pannomoney.visible = false;
+    insert(player, coinvalue);
+    showcredit();
+    form.focus = QStringLiteral("zel");
+    form.keypreview = true;
+}
+
+void Zel::mnuquickcredit_Click() {
+    if (freespins > 0) return;
+    playclip(124);
+    int64_t after = int64_t(player.bank) + quickcredit;
+    if (after > quickcreditlimit) {
+        platform.msgbox(QStringLiteral("Sorry... You've reached the limit, \nPlease lose some more first\n(Shouldn't take long !!!)"),
+                        QStringLiteral("Slots_ZEL"), MsgIcon::information, MsgButtons::ok);
+        return;
+    }
+    form.pannomoney.visible = false;
+    insert(player, quickcredit);
+    showcredit();
+    form.keypreview = true;
+}
+
+void Zel::payline_Click(int Index) {
+    if (Index >= 1 && Index <= 5) linesplayed = paylinelines[Index];
+    for (int L = 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L), 0};
+    form.lin[26].picture = {PicList::linepics, 1, 0};
+    for (int L = linesplayed + 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L + 25), 0};
+    hideflashers();
+}
+
+void Zel::Form_KeyPress(int key) {
+    if (freespins > 0) return;
+    if (stake() > player.bank) {
+        playclip(125);
+        form.pannomoney.visible = true;
+        form.focus = QStringLiteral("zel");
+        return;
+    }
+    addChecked(spacecount, 1);
+    if (spacecount > 1) return;
+    if (key == 32) {
+        const int button = playbuttonfor(betperline);
+        if (button != 0) {
+            pressplay(button);
+            spacecount = 0;
+        }
+        return;
+    }
+    spacecount = 0;
+}
+
+}  // namespace zel

@@ -1,0 +1,37 @@
+#include "machine/zel.h"
+
+namespace zel {
+
+Zel::Zel(Player& p, Platform& pf) : player(p), platform(pf) {}
+
+void Zel::showcredit() {
+    form.PANELBANK.caption = decimal(player.bank);
+    form.Lblcredit.caption = moneyform(player.bank);
+}
+
+void Zel::setplaycontrols(bool enabled) {
+    for (int i = 1; i <= 6; ++i) form.play[i].enabled = enabled;
+    for (int i = 1; i <= 5; ++i) form.payline[i].enabled = enabled;
+    form.COINSIN.enabled = enabled;
+}
+
+void Zel::hideflashers() {
+    for (int i = 1; i <= 15; ++i) form.flasher[i].visible = false;
+}
+
+void Zel::stoppresentation() {
+    form.Timer1.enabled = false;
+    form.Timerscatters.enabled = false;
+    form.Timer4.enabled = false;
+}
+
+int16_t Zel::stake() const {
+    int16_t s = 0;
+    return product16(betperline, linesplayed, s) ? s : 0;
+}
+
+void Zel::pressplay(int Index) {
+    if (Index >= 1 && Index <= 6) play_Click(Index);
+}
+
+}  // namespace zel

@@ -1,0 +1,123 @@
+#pragma once
+// The machine: the main window's state and every handler and procedure that acts on it.
+// Handlers change only the form model `form`, the shared player record and the platform.
+#include <cstdint>
+
+#include "machine/formmodel.h"
+#include "machine/numeric.h"
+#include "machine/paytables.h"
+#include "platform/platform.h"
+#include "players/player.h"
+
+namespace zel {
+
+class Zel {
+public:
+    Zel(Player& player, Platform& platform);
+
+    Player& player;
+    Platform& platform;
+    ZelForm form;
+
+    // --- start-up, spin and reel stops (machine/startup.cpp, spin.cpp, reelstops.cpp, landing.cpp)
+    void Form_Load();
+    void play_Click(int Index);
+    void stopreel1();
+    void stopreel2();
+    void stopreel3();
+    void stopreel4();
+    void stopreel5();
+    void landreels();
+    void playclip(int n, bool loop = false) { platform.playclip(n, loop); }
+
+    // --- evaluation (machine/evaluate.cpp)
+    void evaluatespin();
+
+    // --- free spins and wild features (machine/freespins.cpp)
+    void freespinaward();        // the award of free spins inside evaluatespin
+    void freespinbooking();      // the bookkeeping after each feature spin
+    void freespinbusiness();
+    void Timerrespin_Timer();
+    void timerwild_Timer();
+
+    // --- credit, coins, lines and keyboard (machine/credit.cpp)
+    void COINSIN_Click();
+    void mnuquickcredit_Click();
+    void payline_Click(int Index);
+    void Form_KeyPress(int key);
+
+    // --- presentation (machine/presentation.cpp, scatters.cpp)
+    void Timer1_Timer();
+    void Timerscatters_Timer();
+    void Timer4_Timer();
+
+    // --- gamble, win meter and collect (gamble/)
+    void doublebutton_Click();
+    void betred_Click();
+    void betblack_Click();
+    void suitbet_Click(int Index);
+    void cancelbet_Click();
+    int drawcard();
+    void Timerwincounter_Timer();
+    void takewin_Click();
+
+    // --- menus and exit (shell/)
+    void mnuabout_Click();
+    void mnuptble_Click();
+    void mnuplayer_Click();
+    void mnuexit_Click();
+    void Form_QueryUnload();
+
+    // --- helpers shared by the handlers
+    void showcredit();                  // PANELBANK and Lblcredit from bank
+    void setplaycontrols(bool enabled); // play(1..6), payline(1..5) and COINSIN
+    void hideflashers();
+    void stoppresentation();            // Timer1, Timerscatters, Timer4
+    int16_t stake() const;              // betperline x linesplayed (0 when it would not fit)
+    void pressplay(int Index);          // a press of play(Index) from code
+
+    // --- machine state (names as the machine knows them)
+    int16_t linesplayed = 25;
+    int16_t betperline = 0;
+    int16_t spacecount = 0;
+    int16_t reelstop[6] = {};
+    int32_t reeltop[6] = {};
+    int16_t linetally[linesymbolcount][numlines + 1] = {};
+    int16_t wildtag[numlines + 1] = {};
+    int16_t scattercount = 0;
+    int16_t scattercell[6] = {};
+    int16_t wildcell[6] = {};
+    int16_t holdreel2 = 0, holdreel3 = 0, holdreel4 = 0;
+    int16_t heldreel2 = 0, heldreel3 = 0, heldreel4 = 0;
+    int32_t currentwin = 0;
+    int16_t winlines[numlines + 1] = {};
+    int16_t linecount[numlines + 1] = {};
+    int16_t machinepaydraw = 0;
+
+    int16_t freespins = 0;
+    int16_t freespinsplayed = 0;
+    int16_t freespinmultiplier = 1;
+    int32_t freespintotal = 0;
+    int16_t multiplierframe = 0;
+    int16_t multiplierlimit = 0;
+    int16_t freewildframe = 0;
+    int16_t scatterframe = 0;
+    int16_t wildframe = 0;
+    int16_t scattertick = 0;
+
+    int16_t loopindex = 0;
+    int16_t lineticks = 0;
+    int16_t flashphase = 0;
+
+    int32_t atrisk = 0;
+    int16_t historycount = 0;
+    int32_t takenwin = 0;
+    int32_t rollcount = 0;
+    int16_t rollstep = 0;
+
+private:
+    void applystop(int reel);
+    void drawreel(int reel);
+};
+
+}  // namespace zel

@@ -1,0 +1,2 @@
+// PENDING: the window is being written.
+int main() { return 0; }

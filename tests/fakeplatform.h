@@ -1,0 +1,78 @@
+#pragma once
+// A platform for tests: scripted random numbers, waits and clips recorded instead of
+// performed, scripted message-box answers, and a real settings file in a temporary folder.
+#include <deque>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include "platform/gamerandom.h"
+#include "platform/platform.h"
+#include "platform/settingsstore.h"
+
+namespace zel {
+
+struct RecordedBox {
+    QString text, title;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakePlatform : public Platform {
+public:
+    // A store in a fresh temporary folder, or in the given INI file.
+    explicit FakePlatform(const QString& inifile = QString());
+
+    void randomize() override;
+    double rnd() override;
+    void wait(int ms) override;
+    void doevents() override;
+    void playclip(int n, bool loop) override;
+    MsgResult msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    QString getsetting(const QString& section, const QString& key) override;
+    bool savesetting(const QString& section, const QString& key, const QString& value) override;
+    int logicaldpi() override { return dpi; }
+    void changedisplay(int width, int height) override { displaychanges.emplace_back(width, height); }
+    void endprogram() override { ended = true; }
+
+    // Script the stop (1..22) that the next draw of a reel gives.
+    void scriptstop(int stop) { script.push_back((stop - 1 + 0.5) / 22.0); }
+    void scriptstops(std::initializer_list<int> stops) { for (int s : stops) scriptstop(s); }
+    // Script a draw of Int(Rnd * n) + 1 giving value.
+    void scriptdraw(int value, int n) { script.push_back((value - 1 + 0.5) / n); }
+    QString inifile() const { return storefile; }
+
+    std::deque<double> script;     // consumed first; then the seeded generator
+    GameRandom rng{20261208};
+    uint64_t clock = 1;            // what randomize() stirs in; tests keep it fixed
+    int randomizes = 0;
+
+    bool recordwaits = true;
+    std::vector<int> waits;
+    int64_t waitedms = 0;
+    int doeventscount = 0;
+    std::function<void()> ondoevents;   // runs at each event pump (a click arriving mid-spin)
+
+    std::vector<std::pair<int, bool>> clips;
+    std::vector<RecordedBox> boxes;
+    std::deque<MsgResult> answers;      // default answer: ok / no
+
+    int dpi = 96;
+    std::vector<std::pair<int, int>> displaychanges;
+    bool ended = false;
+    bool storewritable = true;
+    int storewrites = 0;
+
+    std::vector<int> clipnumbers() const;
+
+private:
+    std::unique_ptr<QTemporaryDir> tempdir;
+    QString storefile;
+    std::unique_ptr<SettingsStore> store;
+};
+
+}  // namespace zel
