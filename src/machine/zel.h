@@ -2,6 +2,7 @@
 // The machine: the main window's state and every handler and procedure that acts on it.
 // Handlers change only the form model `form`, the shared player record and the platform.
 #include <cstdint>
+#include <functional>
 
 #include "machine/formmodel.h"
 #include "machine/numeric.h"
@@ -11,6 +12,9 @@
 
 namespace zel {
 
+// The secondary windows that the menu commands open.
+enum class SecondaryWindow { about, paytable, options };
+
 class Zel {
 public:
     Zel(Player& player, Platform& platform);
@@ -18,6 +22,8 @@ public:
     Player& player;
     Platform& platform;
     ZelForm form;
+    // Set by the window: opens a secondary window (the rules never create widgets).
+    std::function<void(SecondaryWindow)> openwindow;
 
     // --- start-up, spin and reel stops (machine/startup.cpp, spin.cpp, reelstops.cpp, landing.cpp)
     void Form_Load();
