@@ -6,13 +6,7 @@
 
 namespace zel {
 
-void Zel::evaluatespin() {
-    Player& p = player;
-    if (p.reelspeed == 0) p.reelspeed = 1;
-    if (freespins < 1) {
-        freespintotal = 0;
-        freespinmultiplier = 1;
-    }
+void Zel::paylines() {
     currentwin = 0;
     atrisk = 0;
     for (int L = 1; L <= numlines; ++L) winlines[L] = 0;
@@ -31,6 +25,17 @@ void Zel::evaluatespin() {
             linecount[L] = int16_t(run);
         }
     }
+}
+
+void Zel::evaluatespin() {
+    Player& p = player;
+    if (p.reelspeed == 0) p.reelspeed = 1;
+    if (freespins < 1) {
+        freespintotal = 0;
+        freespinmultiplier = 1;
+    }
+    paylines();
+    const int16_t bet = stake();
 
     if (currentwin > 0) rollstep = 1;
 

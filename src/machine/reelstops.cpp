@@ -34,6 +34,14 @@ int16_t drawstop(double r) {
 
 }  // namespace
 
+void Zel::clearspin() {
+    for (int r = 1; r <= reelcount; ++r) scattercell[r] = wildcell[r] = 0;
+    scattercount = 0;
+    for (auto& tally : linetally)
+        for (int L = 1; L <= numlines; ++L) tally[L] = 0;
+    for (int L = 1; L <= numlines; ++L) wildtag[L] = 0;
+}
+
 void Zel::applystop(int r) {
     const int s = reelstop[r];
     if (s < 1 || s > stopcount) return;  // a reel that never stopped shows nothing to tally
@@ -73,11 +81,7 @@ void Zel::stopreel1() {
     stoppresentation();
     form.timerwild.enabled = false;
 
-    for (int r = 1; r <= reelcount; ++r) scattercell[r] = wildcell[r] = 0;
-    scattercount = 0;
-    for (auto& tally : linetally)
-        for (int L = 1; L <= numlines; ++L) tally[L] = 0;
-    for (int L = 1; L <= numlines; ++L) wildtag[L] = 0;
+    clearspin();
     form.Timerrespin.enabled = false;
 
     for (int L = 1; L <= numlines; ++L) form.lin[L].visible = true;

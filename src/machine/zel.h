@@ -38,6 +38,11 @@ public:
 
     // --- evaluation (machine/evaluate.cpp)
     void evaluatespin();
+    // The pure parts of a spin, shared with the math tool: clear the window's tallies,
+    // add one reel's stop to them, and pay the scatters and the played lines into currentwin.
+    void clearspin();
+    void applystop(int reel);
+    void paylines();
 
     // --- free spins and wild features (machine/freespins.cpp)
     void freespinaward();        // the award of free spins inside evaluatespin
@@ -122,7 +127,6 @@ public:
     int16_t rollstep = 0;
 
 private:
-    void applystop(int reel);
     void drawreel(int reel);
 };
 
