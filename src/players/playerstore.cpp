@@ -4,39 +4,53 @@ namespace zel {
 
 QString playersection(int slot) { return QStringLiteral("player") + QString::number(slot); }
 
-bool saveplayer(const Player& player, Platform& platform) {
-    int slot = 0;
+int slotnumber(const QString& playerslot) {
     for (int n = 1; n <= slotcount; ++n)
-        if (player.playerslot == QString::number(n)) slot = n;
+        if (playerslot == QString::number(n)) return n;
+    return 0;
+}
+
+bool saveplayer(const Player& player, Platform& platform) {
+    const int slot = slotnumber(player.playerslot);
     if (slot == 0) return false;
     const QString section = playersection(slot);
     bool ok = true;
-    ok &= platform.savesetting(section, QStringLiteral("machinepay"), decimal(player.machinepay));
-    ok &= platform.savesetting(section, QStringLiteral("winroll"), decimal(player.winroll));
-    ok &= platform.savesetting(section, QStringLiteral("reelspeed"), decimal(player.reelspeed));
-    ok &= platform.savesetting(section, QStringLiteral("amountinvested"), decimal(player.amountinvested));
-    ok &= platform.savesetting(section, QStringLiteral("wager"), decimal(player.wager));
-    ok &= platform.savesetting(section, QStringLiteral("total"), decimal(player.total));
-    ok &= platform.savesetting(section, QStringLiteral("bank"), decimal(player.bank));
-    ok &= platform.savesetting(section, QStringLiteral("games"), decimal(player.games));
-    ok &= platform.savesetting(section, QStringLiteral("currentplayer"), player.currentplayer);
+    const auto write = [&](const char* key, const QString& value) {
+        ok &= platform.savesetting(section, QLatin1String(key), value);
+    };
+    write("machinepay", decimal(player.machinepay));
+    write("winroll", decimal(player.winroll));
+    write("reelspeed", decimal(player.reelspeed));
+    write("amountinvested", decimal(player.amountinvested));
+    write("wager", decimal(player.wager));
+    write("total", decimal(player.total));
+    write("bank", decimal(player.bank));
+    write("games", decimal(player.games));
+    write("currentplayer", player.currentplayer);
     return ok;
 }
 
-bool loadplayer(Player& player, Platform& platform, int n) {
-    if (n < 1 || n > slotcount) return false;
+bool loadplayer(Player& player, Platform& platform, int n, const std::function<void()>& onfailure) {
+    if (n < 1 || n > slotcount) {
+        if (onfailure) onfailure();
+        return false;
+    }
     const QString section = playersection(n);
-    auto read = [&](const char* key) { return platform.getsetting(section, QLatin1String(key)); };
     bool ok = true;
-    ok &= readnumber(read("machinepay"), player.machinepay);
-    ok &= readnumber(read("winroll"), player.winroll);
-    ok &= readnumber(read("reelspeed"), player.reelspeed);
-    ok &= readnumber(read("amountinvested"), player.amountinvested);
-    ok &= readnumber(read("wager"), player.wager);
-    ok &= readnumber(read("total"), player.total);
-    ok &= readnumber(read("bank"), player.bank);
-    ok &= readnumber(read("games"), player.games);
-    player.currentplayer = read("currentplayer");
+    const auto read = [&](const char* key, auto& target) {
+        if (readnumber(platform.getsetting(section, QLatin1String(key)), target)) return;
+        ok = false;
+        if (onfailure) onfailure();
+    };
+    read("machinepay", player.machinepay);
+    read("winroll", player.winroll);
+    read("reelspeed", player.reelspeed);
+    read("amountinvested", player.amountinvested);
+    read("wager", player.wager);
+    read("total", player.total);
+    read("bank", player.bank);
+    read("games", player.games);
+    player.currentplayer = platform.getsetting(section, QStringLiteral("currentplayer"));
     return ok;
 }
 

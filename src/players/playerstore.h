@@ -1,6 +1,7 @@
 #pragma once
 // The six player records in the settings store: sections "player1".."player6", nine text values each.
 #include <cmath>
+#include <functional>
 
 #include <QString>
 
@@ -26,13 +27,17 @@ bool readnumber(const QString& text, T& target) {
 
 QString playersection(int slot);
 
+// The slot number 1..6 that playerslot names, or 0 when it names none.
+int slotnumber(const QString& playerslot);
+
 // Writes the current record to the section of playerslot, nine keys in their order.
-// Returns false when any write failed (the record in memory is untouched either way).
+// Every write is tried; returns false when any of them failed (the record in memory is untouched).
 bool saveplayer(const Player& player, Platform& platform);
 
-// Reads slot n's nine keys into the record; a value that does not convert keeps what the record held.
-// Returns false when any numeric value failed to convert.
-bool loadplayer(Player& player, Platform& platform, int n);
+// Reads slot n's nine keys into the record, in their order. A value that does not convert keeps what
+// the record held and calls onfailure at that point of the sequence (the options window uses it to
+// fall back to the fastest reel speed). Returns false when any value failed or n is not a slot.
+bool loadplayer(Player& player, Platform& platform, int n, const std::function<void()>& onfailure = {});
 
 // The stored name of slot n (empty = vacant).
 QString slotname(Platform& platform, int n);

@@ -1,12 +1,17 @@
 #include "shell/display.h"
 
+#include <cmath>
+#include <cstdint>
+
 #include <QStringList>
+
+#include "machine/numeric.h"
 
 namespace zel {
 
 bool IsScreenFontSmall(Player& player, Platform& platform) {
     player.screendpi = platform.logicaldpi();
-    return player.screendpi == 96;
+    return player.screendpi == designdpi;
 }
 
 QString largefontsmessage() {
@@ -23,6 +28,7 @@ QString largefontsmessage() {
         QString(),
         QStringLiteral("To Change Back After Do The Reverse :-"),
     };
+    // Every line ends with a line break, the last one too.
     QString text;
     for (const QString& line : lines) text += line + QLatin1Char('\n');
     return text;
@@ -30,8 +36,27 @@ QString largefontsmessage() {
 
 QString largefontstitle() { return QStringLiteral("               LARGE FONTS BEING USED !!!"); }
 
-void changeres(Platform& platform, int width, int height) { platform.changedisplay(width, height); }
+namespace {
+// A pixel count as a whole 32-bit number, rounded half to even; false when it has none.
+bool pixels(double value, int32_t& out) {
+    if (!std::isfinite(value)) return false;
+    const double rounded = std::nearbyint(value);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0) return false;
+    return setChecked(out, static_cast<int64_t>(rounded));
+}
+}  // namespace
+
+void changeres(Platform& platform, double width, double height) {
+    int32_t w = 0, h = 0;
+    if (!pixels(width, w) || !pixels(height, h)) return;
+    platform.changedisplay(w, h);
+}
 
 void restoreres(Platform& platform) { platform.changedisplay(0, 0); }
+
+double displayscale(int width, int height) {
+    if (width <= 0 || height <= 0) return 1.0;
+    return 800.0 / width;
+}
 
 }  // namespace zel

@@ -7,6 +7,9 @@
 
 namespace zel {
 
+// The game is drawn for this many logical pixels per inch.
+constexpr int designdpi = 96;
+
 // Reads the screen's logical pixels per inch into screendpi; true exactly at 96.
 bool IsScreenFontSmall(Player& player, Platform& platform);
 
@@ -14,7 +17,14 @@ bool IsScreenFontSmall(Player& player, Platform& platform);
 QString largefontsmessage();
 QString largefontstitle();
 
-void changeres(Platform& platform, int width, int height);
+// Shows the game as on a display of width x height pixels (rounded half to even; a size that does
+// not fit a 32-bit integer is not asked for). The platform's answer is not examined.
+void changeres(Platform& platform, double width, double height);
+// Returns to the user's normal view (a request for 0 x 0).
 void restoreres(Platform& platform);
+
+// How much larger the game looks on a display of width x height than on 800 x 600:
+// 1 for 800 x 600, 1.25 for 640 x 480, and 1 for the normal view (0 x 0) or a size without width.
+double displayscale(int width, int height);
 
 }  // namespace zel

@@ -1,10 +1,57 @@
-// PENDING: the menus and the exit sequence are being written.
+// The menu commands of the machine's window and the exit sequence.
 #include "machine/zel.h"
+#include "players/playerstore.h"
+#include "shell/display.h"
 
 namespace zel {
-void Zel::mnuabout_Click() {}
-void Zel::mnuptble_Click() {}
-void Zel::mnuplayer_Click() {}
-void Zel::mnuexit_Click() {}
-void Zel::Form_QueryUnload() {}
+
+namespace {
+// Opens a secondary window; with no window to open, the machine is given back to the player
+// instead of staying disabled for good.
+void opensecondary(Zel& zel, SecondaryWindow which) {
+    if (zel.openwindow) zel.openwindow(which);
+    else zel.form.enabled = true;
+}
+
+// Whatever the player has won but not yet collected goes into the credit before the record is saved:
+// the amount at risk in a gamble is collected, and a free-spin total is taken, as their buttons would.
+void settlepending(Zel& zel) {
+    if (zel.form.pandouble.visible && zel.form.cancelbet.enabled) zel.cancelbet_Click();
+    if (zel.freespins >= 1) zel.takewin_Click();
+}
+}  // namespace
+
+void Zel::mnuabout_Click() {
+    if (freespins >= 1) return;
+    playclip(124);
+    form.enabled = false;
+    opensecondary(*this, SecondaryWindow::about);
+}
+
+void Zel::mnuptble_Click() {
+    if (freespins >= 1) return;
+    playclip(124);
+    form.pannomoney.visible = false;
+    form.enabled = false;
+    opensecondary(*this, SecondaryWindow::paytable);
+}
+
+void Zel::mnuplayer_Click() {
+    if (freespins >= 1 || form.pandouble.visible) return;
+    playclip(124);
+    form.doublebutton.enabled = false;
+    form.enabled = false;
+    opensecondary(*this, SecondaryWindow::options);
+}
+
+void Zel::mnuexit_Click() {
+    playclip(124);
+    settlepending(*this);
+    saveplayer(player, platform);
+    restoreres(platform);
+    platform.endprogram();
+}
+
+void Zel::Form_QueryUnload() { mnuexit_Click(); }
+
 }  // namespace zel
