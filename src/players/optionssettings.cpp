@@ -29,10 +29,9 @@ void Options::Amtpayout_Click(int Index) {
 }
 
 namespace {
-// The machine keeps its designed size (9765 x 7365 twips) at the new display's scale, at the top left.
+// The machine keeps its designed size (9765 x 7365 twips), shown as on the new display, at the top left.
 void resizemachine(Zel& zel, int width, int height) {
     changeres(zel.platform, width, height);
-    zel.form.scale = displayscale(width, height);
     zel.form.left = 0;
     zel.form.top = 0;
 }

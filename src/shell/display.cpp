@@ -54,9 +54,4 @@ void changeres(Platform& platform, double width, double height) {
 
 void restoreres(Platform& platform) { platform.changedisplay(0, 0); }
 
-double displayscale(int width, int height) {
-    if (width <= 0 || height <= 0) return 1.0;
-    return 800.0 / width;
-}
-
 }  // namespace zel

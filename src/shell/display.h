@@ -23,8 +23,4 @@ void changeres(Platform& platform, double width, double height);
 // Returns to the user's normal view (a request for 0 x 0).
 void restoreres(Platform& platform);
 
-// How much larger the game looks on a display of width x height than on 800 x 600:
-// 1 for 800 x 600, 1.25 for 640 x 480, and 1 for the normal view (0 x 0) or a size without width.
-double displayscale(int width, int height);
-
 }  // namespace zel

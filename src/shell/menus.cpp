@@ -16,7 +16,11 @@ void opensecondary(Zel& zel, SecondaryWindow which) {
 // Whatever the player has won but not yet collected goes into the credit before the record is saved:
 // the amount at risk in a gamble is collected, and a free-spin total is taken, as their buttons would.
 void settlepending(Zel& zel) {
-    if (zel.form.pandouble.visible && zel.form.cancelbet.enabled) zel.cancelbet_Click();
+    if (zel.form.pandouble.visible && zel.gamblestake > 0) {
+        // While a card is being shown the bet buttons rest; the stake is still the player's to collect.
+        zel.form.cancelbet.enabled = true;
+        zel.cancelbet_Click();
+    }
     if (zel.freespins >= 1) zel.takewin_Click();
 }
 }  // namespace

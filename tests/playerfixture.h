@@ -1,0 +1,61 @@
+#pragma once
+// The game's rules as they run between windows: a machine, the shared player record and the
+// options window, on a fake platform whose settings file can outlive them (a restart).
+#include <memory>
+
+#include <QTemporaryDir>
+
+#include "fakeplatform.h"
+#include "machine/zel.h"
+#include "players/options.h"
+#include "players/player.h"
+#include "players/playerstore.h"
+
+namespace zeltest {
+
+// One run of the game on a given settings file.
+struct Session {
+    zel::FakePlatform pf;
+    zel::Player player;
+    zel::Zel zel{player, pf};
+
+    explicit Session(const QString& inifile) : pf(inifile) {}
+
+    // Start-up as the machine's window does it.
+    void start() { zel.Form_Load(); }
+
+    // The options command: the window opens and runs its opening sequence.
+    std::unique_ptr<zel::Options> openoptions() {
+        auto options = std::make_unique<zel::Options>(player, pf, zel);
+        options->Form_Load();
+        return options;
+    }
+
+    // Writes a stored value directly, as a previous run (or a hand edit) left it.
+    void store(int slot, const char* key, const QString& value) {
+        pf.savesetting(zel::playersection(slot), QLatin1String(key), value);
+    }
+    QString stored(int slot, const char* key) { return pf.getsetting(zel::playersection(slot), QLatin1String(key)); }
+
+    // A whole record in a slot.
+    void storerecord(int slot, const QString& name, int bank, int invested, int wager, int total, int games,
+                     int pay = 6, int speed = 1, int roll = 1) {
+        store(slot, "machinepay", QString::number(pay));
+        store(slot, "winroll", QString::number(roll));
+        store(slot, "reelspeed", QString::number(speed));
+        store(slot, "amountinvested", QString::number(invested));
+        store(slot, "wager", QString::number(wager));
+        store(slot, "total", QString::number(total));
+        store(slot, "bank", QString::number(bank));
+        store(slot, "games", QString::number(games));
+        store(slot, "currentplayer", name);
+    }
+};
+
+// A settings folder that lasts across several sessions.
+struct Store {
+    QTemporaryDir dir;
+    QString file() const { return dir.filePath(QStringLiteral("zelslots.conf")); }
+};
+
+}  // namespace zeltest
