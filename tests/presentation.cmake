@@ -1,0 +1,1 @@
+zel_add_test(tst_presentation SOURCES tst_presentation.cpp LABEL unit)
