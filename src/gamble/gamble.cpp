@@ -1,11 +1,173 @@
-// PENDING: the gamble handlers are being written.
+// The card gamble on a win: red or black doubles the amount at risk, the right suit
+// quadruples it, a wrong guess loses it; the player may collect after any winning guess.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "gamble/gamble.h"
 #include "machine/zel.h"
 
 namespace zel {
-void Zel::doublebutton_Click() {}
-void Zel::betred_Click() {}
-void Zel::betblack_Click() {}
-void Zel::suitbet_Click(int) {}
-void Zel::cancelbet_Click() {}
-int Zel::drawcard() { return 0; }
+
+namespace {
+
+// What each bet button wins on: bit c is set when card c wins.
+struct BetRule {
+    uint8_t winningcards;
+    int16_t factor;
+    int16_t winclip;
+    constexpr bool wins(int card) const { return card >= 1 && card <= 4 && (winningcards >> card) & 1; }
+};
+
+constexpr BetRule redbet{0b01010, 2, 108};    // hearts, diamonds
+constexpr BetRule blackbet{0b10100, 2, 103};  // clubs, spades
+constexpr BetRule suitrule[5] = {
+    {}, {0b00010, 4, 112}, {0b00100, 4, 111}, {0b01000, 4, 111}, {0b10000, 4, 107}};
+
+constexpr int32_t slideleft = 700;
+constexpr int32_t slidefirsttop = 1;
+constexpr int32_t slidelasttop = 4800;
+constexpr int32_t slidestep = 10;
+
+// The most the credit can still take on top of what it holds.
+int64_t creditroom(const Player& p) { return int64_t(std::numeric_limits<int32_t>::max()) - p.bank; }
+
+void setbetbuttons(ZelForm& form, bool enabled) {
+    form.betred.enabled = enabled;
+    form.betblack.enabled = enabled;
+    form.cancelbet.enabled = enabled;
+    for (int i = 1; i <= 4; ++i) form.suitbet[i].enabled = enabled;
+}
+
+// The amount at risk and what each kind of bet would make of it; a caption whose
+// amount would not fit keeps its old text.
+void showodds(ZelForm& form, int32_t atrisk) {
+    form.risklab.caption = QStringLiteral("At Risk  ") + decimal(atrisk);
+    form.lblblackred.visible = true;
+    form.lblsuit.visible = true;
+    if (fits<int32_t>(2 * int64_t(atrisk))) form.lblblackred.caption = QStringLiteral("Black/Red Win = ") + decimal(2 * int64_t(atrisk));
+    if (fits<int32_t>(4 * int64_t(atrisk))) form.lblsuit.caption = QStringLiteral("Suit Win = ") + decimal(4 * int64_t(atrisk));
+}
+
+// The win or lose picture runs down the panel in one go.
+void slide(Control& picture) {
+    for (int32_t y = slidefirsttop; y <= slidelasttop; y += slidestep) {
+        picture.visible = true;
+        picture.left = slideleft;
+        picture.top = y;
+    }
+}
+
+// Back to the machine: the spin controls act again, and so does the keyboard.
+void leavegamble(Zel& z) {
+    z.setplaycontrols(true);
+    z.form.focus = QStringLiteral("zel");
+    z.form.keypreview = true;
+}
+
+void winbet(Zel& z, const BetRule& rule) {
+    z.playclip(rule.winclip);
+    // The amount grows only as far as the credit can take it back on collecting.
+    int32_t grown = z.atrisk;
+    if (mulChecked(grown, rule.factor) && grown <= creditroom(z.player)) z.atrisk = grown;
+    setbetbuttons(z.form, true);
+    showodds(z.form, z.atrisk);
+    slide(z.form.gamblewin);
+}
+
+void losebet(Zel& z) {
+    ZelForm& form = z.form;
+    form.doublebutton.enabled = false;
+    z.playclip(125);
+    // The stake was counted as won when it was won; now it is gone again.
+    subChecked(z.player.total, z.gamblestake);
+    z.gamblestake = 0;
+    slide(form.gamblelose);
+    form.lblblackred.visible = false;
+    form.lblsuit.visible = false;
+    form.risklab.caption = QStringLiteral("No Win  ");
+    setbetbuttons(form, false);
+    z.platform.doevents();
+    z.platform.wait(3000);
+    form.pandouble.visible = false;
+    z.showcredit();
+    form.LABWIN.caption = QStringLiteral("No Win");
+    form.lblwin.caption = QStringLiteral(" ");
+    leavegamble(z);
+}
+
+// One bet: the buttons rest while the card is drawn, so a second click cannot bet twice.
+void placebet(Zel& z, const BetRule& rule, const Control& button) {
+    if (!z.form.pandouble.visible || !button.enabled) return;
+    setbetbuttons(z.form, false);
+    const int card = z.drawcard();
+    if (rule.wins(card)) winbet(z, rule);
+    else losebet(z);
+}
+
+}  // namespace
+
+void Zel::doublebutton_Click() {
+    if (!form.doublebutton.enabled || form.pandouble.visible) return;
+    playclip(124);
+    form.piccardholder.picture = {PicList::imagelistcards, jokerpicture, 0};
+    for (int i = 1; i <= 4; ++i) form.suitbet[i].picture = {PicList::imagelistcards, suitsign(i), 0};
+
+    hideflashers();
+    stoppresentation();
+    form.Timerwincounter.enabled = false;
+
+    form.doublebutton.enabled = false;
+    setplaycontrols(false);
+    setbetbuttons(form, true);
+    form.pandouble.visible = true;
+    form.gamblewin.visible = false;
+    form.gamblelose.visible = false;
+
+    // A collected free-spin total is staked in place of the last spin's win.
+    atrisk = currentwin;
+    if (takenwin > 0) atrisk = takenwin;
+    takenwin = 0;
+    // The stake comes out of the credit, so it can never be more than the credit holds.
+    atrisk = std::clamp(atrisk, int32_t(0), std::max(player.bank, int32_t(0)));
+    gamblestake = atrisk;
+
+    form.LABWIN.caption = decimal(atrisk);
+    form.lblwin.caption = moneyform(atrisk);
+    showodds(form, atrisk);
+
+    player.bank -= atrisk;  // cannot leave the range: 0 <= atrisk <= bank
+    showcredit();
+
+    form.keypreview = false;
+    platform.doevents();
+}
+
+void Zel::betred_Click() { placebet(*this, redbet, form.betred); }
+
+void Zel::betblack_Click() { placebet(*this, blackbet, form.betblack); }
+
+void Zel::suitbet_Click(int Index) {
+    if (Index < 1 || Index > 4) return;
+    placebet(*this, suitrule[Index], form.suitbet[Index]);
+}
+
+void Zel::cancelbet_Click() {
+    if (!form.pandouble.visible || !form.cancelbet.enabled) return;
+    form.pandouble.visible = false;
+    form.doublebutton.enabled = false;
+
+    // Only the gain over the stake is new winnings: the stake itself was counted when won.
+    const int32_t credited = int32_t(std::min<int64_t>(atrisk, creditroom(player)));
+    player.bank += credited;
+    addChecked(player.total, int64_t(credited) - gamblestake);
+    gamblestake = 0;
+
+    playclip(107);
+    showcredit();
+    form.LABWIN.caption = decimal(credited);
+    form.lblwin.caption = moneyform(credited);
+    leavegamble(*this);
+}
+
 }  // namespace zel

@@ -123,6 +123,7 @@ public:
     int32_t atrisk = 0;
     int16_t historycount = 0;
     int32_t takenwin = 0;
+    int32_t gamblestake = 0;   // what the running gamble took from the credit
     int32_t rollcount = 0;
     int16_t rollstep = 0;
 

@@ -1,0 +1,23 @@
+#pragma once
+// Pieces of the card gamble shared by its handlers (gamble.cpp) and the card draw (cardhistory.cpp).
+#include <cstdint>
+
+#include "machine/formmodel.h"
+
+namespace zel {
+
+// Pictures of imagelistcards: card c (1 hearts, 2 clubs, 3 diamonds, 4 spades) shows its face
+// as picture c and its small suit sign as picture c + 5; picture 5 is the joker.
+constexpr int16_t jokerpicture = 5;
+constexpr int16_t cardface(int card) { return int16_t(card); }
+constexpr int16_t suitsign(int card) { return int16_t(card + 5); }
+
+// Left edges (panel twips) of the five slots of the card history row, oldest card on the left.
+constexpr int32_t historyslotleft[6] = {0, 360, 960, 1560, 2160, 2760};
+constexpr int32_t historytop = 3960;
+
+// Puts the newest card into the history row. `historycount` is the number of cards drawn,
+// this one included; past ten it starts over at six, so the row keeps the last five cards.
+void placehistory(Control (&historypic)[6], int16_t& historycount, int card);
+
+}  // namespace zel

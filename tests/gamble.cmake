@@ -1,0 +1,4 @@
+# The win meter, the free-spin feature and the card gamble.
+zel_add_test(tst_winmeter SOURCES tst_winmeter.cpp gamblerig.h LABEL unit)
+zel_add_test(tst_freespins SOURCES tst_freespins.cpp gamblerig.h LABEL unit)
+zel_add_test(tst_gamble SOURCES tst_gamble.cpp gamblerig.h LABEL unit)
