@@ -1,3 +1,5 @@
 # Player records in the settings store, the statistics, the options window's rules, the display
 # check, the menus and the exit sequence; and the secondary windows on screen.
 zel_add_test(tst_playerstore SOURCES tst_playerstore.cpp playerfixture.h LABEL store)
+zel_add_test(tst_statistics SOURCES tst_statistics.cpp LABEL unit)
+zel_add_test(tst_options SOURCES tst_options.cpp playerfixture.h LABEL store)
