@@ -1,0 +1,160 @@
+// Drawing the form onto the main window's widgets: only what changed is touched, so this
+// runs after every handler and at every frame of the reel landing.
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "machine/cabinetwidget.h"
+#include "machine/displaywidget.h"
+#include "machine/gamblepanelwidget.h"
+#include "machine/imagebuttonwidget.h"
+#include "machine/linesoverlaywidget.h"
+#include "machine/paytables.h"
+#include "machine/picturewidget.h"
+#include "machine/reelwidget.h"
+#include "machine/widgetsync.h"
+#include "machine/zel.h"
+#include "machine/zelwindow.h"
+
+namespace zel {
+
+namespace {
+void syncbutton(ImageButtonWidget* button, const Control& c, const QRect& where, double scale) {
+    place(button, scaledrect(where, scale));
+    showif(button, c.visible);
+    enableif(button, c.enabled);
+}
+}  // namespace
+
+void ZelWindow::render(bool now) {
+    const double s = zel.form.scale > 0 ? zel.form.scale : 1.0;
+    if (s != scale) applyscale(s);
+    renderwindow();
+    renderreels(s);
+    renderdeck(s);
+    rendertimers();
+    if (now && isVisible()) {
+        // Paint everything that changed at once, with a single flush to the screen.
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(this, &request);
+    }
+}
+
+void ZelWindow::applyscale(double s) {
+    scale = s;
+    cabinetwidget->setscale(s);
+    cabinetwidget->setFixedSize(scaledrect(QRect(0, 0, cabinet::width, cabinet::height), s).size());
+    for (int r = 1; r <= reelcount; ++r) reels[r]->setscale(s);
+    overlay->setscale(s);
+    for (DisplayWidget* d : {creditmeter, winmeter, lastbetmeter, thiswinmeter, spinsleft}) d->setscale(s);
+    place(overlay, QRect(QPoint(0, 0), cabinetwidget->size()));
+    QFont menufont = menuBar()->font();
+    menufont.setPixelSize(int(13 * s));
+    menuBar()->setFont(menufont);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+}
+
+void ZelWindow::renderwindow() {
+    const ZelForm& f = zel.form;
+    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    if (isEnabled() != f.enabled) setEnabled(f.enabled);
+    if (isVisible() && !f.visible) hide();
+    if (f.left != appliedleft || f.top != appliedtop) {
+        appliedleft = f.left;
+        appliedtop = f.top;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+        move(origin + QPoint(int(f.left / twipsperpixel), int(f.top / twipsperpixel)));
+    }
+    for (const MenuCommand& m : menus) {
+        if (m.action->isEnabled() != m.control->enabled) m.action->setEnabled(m.control->enabled);
+        if (m.action->isVisible() != m.control->visible) m.action->setVisible(m.control->visible);
+    }
+    if (f.focus != appliedfocus) {
+        appliedfocus = f.focus;
+        if (QWidget* target = focustarget(f.focus)) target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget* ZelWindow::focustarget(const QString& name) const {
+    if (name.isEmpty()) return nullptr;
+    if (name == QLatin1String("zel")) return cabinetwidget;
+    return findChild<QWidget*>(name);
+}
+
+void ZelWindow::renderreels(double s) {
+    const ZelForm& f = zel.form;
+    for (int r = 1; r <= reelcount; ++r) {
+        ReelWidget* reel = reels[r];
+        place(reel, twipsrect(f.Picture[r], s));
+        showif(reel, f.Picture[r].visible);
+        reel->setstriptop(f.reel[r].top);
+        for (int row = 0; row < 3; ++row) reel->setflasher(row, f.flasher[windowcell[r][row]]);
+    }
+    for (int i = 1; i <= 26; ++i) {
+        place(lin[i], twipsrect(f.lin[i], s));
+        showif(lin[i], f.lin[i].visible);
+        lin[i]->setpicture(f.lin[i].picture);
+    }
+    for (int i = 1; i <= 6; ++i) overlay->setsegment(i, f.Lineflash[i]);
+}
+
+void ZelWindow::renderdeck(double s) {
+    const ZelForm& f = zel.form;
+    for (int i = 1; i <= 5; ++i) syncbutton(payline[i], f.payline[i], cabinet::payline(i), s);
+    for (int i = 1; i <= 6; ++i) syncbutton(play[i], f.play[i], cabinet::play(i), s);
+    syncbutton(COINSIN, f.COINSIN, cabinet::coinsin, s);
+    syncbutton(doublebutton, f.doublebutton, cabinet::doublebutton, s);
+    syncbutton(takewin, f.takewin, cabinet::takewin, s);
+
+    place(creditmeter, scaledrect(cabinet::creditmeter, s));
+    showif(creditmeter, f.PANELBANK.visible || f.Lblcredit.visible);
+    creditmeter->setvalue(f.PANELBANK.visible ? f.PANELBANK.caption : QString());
+    creditmeter->setsubvalue(f.Lblcredit.visible ? f.Lblcredit.caption : QString());
+
+    place(winmeter, scaledrect(cabinet::winmeter, s));
+    showif(winmeter, f.LABWIN.visible || f.lblwin.visible);
+    winmeter->setvalue(f.LABWIN.visible ? f.LABWIN.caption : QString());
+    winmeter->setsubvalue(f.lblwin.visible ? f.lblwin.caption : QString());
+
+    // The last bet and, during free spins, the win of the current spin share one meter.
+    place(lastbetmeter, scaledrect(cabinet::lastbetmeter, s));
+    showif(lastbetmeter, f.LABLASTBET.visible || f.lbllast.visible);
+    lastbetmeter->setheading(f.LABLASTBET.visible ? f.LABLASTBET.caption : QString());
+    lastbetmeter->setvalue(f.lbllast.visible ? f.lbllast.caption : QString());
+    place(thiswinmeter, scaledrect(cabinet::lastbetmeter, s));
+    showif(thiswinmeter, f.LABTHISWIN.visible || f.Lblcurrentwin.visible);
+    thiswinmeter->setheading(f.LABTHISWIN.visible ? f.LABTHISWIN.caption : QString());
+    thiswinmeter->setvalue(f.Lblcurrentwin.visible ? f.Lblcurrentwin.caption : QString());
+
+    place(spinsleft, scaledrect(cabinet::spinsleft, s));
+    showif(spinsleft, f.spinsleft.visible);
+    spinsleft->setvalue(f.spinsleft.caption);
+
+    place(pannomoney, scaledrect(cabinet::pannomoney, s));
+    showif(pannomoney, f.pannomoney.visible);
+    pannomoney->setcaption(f.pannomoney.caption);
+
+    place(gamble, scaledrect(cabinet::pandouble, s));
+    if (showif(gamble, f.pandouble.visible) && f.pandouble.visible) gamble->raise();
+    gamble->sync(f, s);
+}
+
+void ZelWindow::rendertimers() {
+    for (const TimerControl& t : timers) {
+        const FormTimer& ft = zel.form.*(t.field);
+        // A timer without an interval never ticks.
+        const int interval = ft.interval;
+        if (!ft.enabled || interval <= 0) {
+            if (t.timer->isActive()) t.timer->stop();
+        } else if (!t.timer->isActive() || t.timer->interval() != interval) {
+            t.timer->start(interval);
+        }
+    }
+}
+
+}  // namespace zel

@@ -1,0 +1,97 @@
+#pragma once
+// The main window `zel`: the slot machine on screen. It builds the controls at the game's
+// places, draws the form model onto them after every handler (and at every wait and event
+// pump inside one, so the reels roll visibly), forwards clicks, keys and menu commands to the
+// machine's handlers, and runs one timer per timer control of the form.
+#include <functional>
+
+#include <QMainWindow>
+#include <QString>
+
+#include "machine/formmodel.h"
+
+class QAction;
+class QTimer;
+
+namespace zel {
+
+class Zel;
+class QtPlatform;
+class CabinetWidget;
+class ReelWidget;
+class PictureWidget;
+class LinesOverlayWidget;
+class ImageButtonWidget;
+class DisplayWidget;
+class GamblePanelWidget;
+
+class ZelWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // When a QtPlatform is given, its waits and event pumps draw this window, and its display
+    // changes set this window's scale.
+    explicit ZelWindow(Zel& machine, QtPlatform* platform = nullptr);
+    ~ZelWindow() override;
+
+    // Brings every widget in line with the form; `now` paints the changes before returning.
+    void render(bool now = false);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildreels();
+    void builddeck();
+    void buildmenus();
+    void buildtimers();
+    ImageButtonWidget* makebutton(const QString& name, const QString& face, const QString& fallback);
+    // Runs a handler for a click on `control` unless the control (or the window) is disabled or hidden.
+    void dispatch(const Control* control, const std::function<void()>& handler);
+    void dispatchkey(int key);
+
+    void renderreels(double scale);
+    void renderdeck(double scale);
+    void renderwindow();
+    void rendertimers();
+    void applyscale(double scale);
+    QWidget* focustarget(const QString& name) const;
+
+    Zel& zel;
+    QtPlatform* platform;
+    double scale = 0.0;
+    QString appliedfocus;
+    int32_t appliedleft = -1, appliedtop = -1;
+
+    CabinetWidget* cabinetwidget = nullptr;
+    ReelWidget* reels[6] = {};
+    PictureWidget* lin[27] = {};
+    LinesOverlayWidget* overlay = nullptr;
+    ImageButtonWidget* play[7] = {};
+    ImageButtonWidget* payline[6] = {};
+    ImageButtonWidget* COINSIN = nullptr;
+    ImageButtonWidget* doublebutton = nullptr;
+    ImageButtonWidget* takewin = nullptr;
+    DisplayWidget* creditmeter = nullptr;
+    DisplayWidget* winmeter = nullptr;
+    DisplayWidget* lastbetmeter = nullptr;
+    DisplayWidget* thiswinmeter = nullptr;
+    DisplayWidget* spinsleft = nullptr;
+    PictureWidget* pannomoney = nullptr;
+    GamblePanelWidget* gamble = nullptr;
+
+    struct MenuCommand {
+        QAction* action;
+        const Control* control;
+    };
+    MenuCommand menus[5] = {};
+
+    struct TimerControl {
+        QTimer* timer;
+        FormTimer ZelForm::*field;
+        void (Zel::*handler)();
+    };
+    TimerControl timers[6] = {};
+};
+
+}  // namespace zel

@@ -1,0 +1,127 @@
+#include "platform/qtplatform.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStringList>
+
+#include "platform/soundbank.h"
+
+namespace zel {
+
+QtPlatform::QtPlatform() : QtPlatform(Options{}) {}
+
+QtPlatform::QtPlatform(const Options& o)
+    : options(o),
+      store(o.settingsfile.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(o.settingsfile)) {
+    if (options.sound) sounds = std::make_unique<SoundBank>();
+#ifndef NDEBUG
+    const QString text = qEnvironmentVariable("ZELSLOTS_SCRIPT");
+    if (!text.isEmpty()) {
+        QString rejected;
+        script = parsescript(text, &rejected);
+        if (!rejected.isEmpty())
+            std::fprintf(stderr, "zelslots: ZELSLOTS_SCRIPT entries left out (need numbers in [0, 1)): %s\n",
+                         qPrintable(rejected));
+    }
+#endif
+}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::randomize() { rng.mixclock(clocknow()); }
+
+double QtPlatform::rnd() {
+#ifndef NDEBUG
+    if (!script.empty()) {
+        const double r = script.front();
+        script.pop_front();
+        return r;
+    }
+#endif
+    return rng.next();
+}
+
+void QtPlatform::wait(int ms) {
+    // The drawing counts inside the wait, so a landing lasts the sum of its waits.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms > 0 ? ms : 0);
+    if (renderhook) renderhook();
+    if (options.sleeps) std::this_thread::sleep_until(until);
+}
+
+void QtPlatform::doevents() {
+    if (renderhook) renderhook();
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::playclip(int n, bool loop) {
+    if (sounds) sounds->play(n, loop);
+}
+
+MsgResult QtPlatform::msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) {
+    if (renderhook) renderhook();
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    // Plain text: a player's name is never read as markup; line breaks show as lines.
+    box.setTextFormat(Qt::PlainText);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(shown);
+    box.setIcon(icon == MsgIcon::stop ? QMessageBox::Critical : QMessageBox::Information);
+    if (buttons == MsgButtons::yesNoDefaultNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MsgResult::yes : MsgResult::no;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MsgResult::ok;
+}
+
+QString QtPlatform::getsetting(const QString& section, const QString& key) { return store->get(section, key); }
+
+bool QtPlatform::savesetting(const QString& section, const QString& key, const QString& value) {
+    return store->save(section, key, value);
+}
+
+int QtPlatform::logicaldpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? int(std::lround(screen->logicalDotsPerInchX())) : 96;
+}
+
+double QtPlatform::scalefor(int width, int height) { return (width == 640 && height == 480) ? 1.25 : 1.0; }
+
+void QtPlatform::changedisplay(int width, int height) {
+    // The real display is never touched: the window shows itself larger instead.
+    if (scalehook) scalehook(scalefor(width, height));
+}
+
+void QtPlatform::endprogram() {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+#ifndef NDEBUG
+std::deque<double> QtPlatform::parsescript(const QString& text, QString* rejected) {
+    std::deque<double> numbers;
+    QStringList bad;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const double value = part.trimmed().toDouble(&ok);
+        if (ok && value >= 0.0 && value < 1.0) numbers.push_back(value);
+        else bad << part.trimmed();
+    }
+    if (rejected) *rejected = bad.join(QStringLiteral(", "));
+    return numbers;
+}
+#endif
+
+}  // namespace zel

@@ -1,0 +1,62 @@
+#pragma once
+// The platform of the real game: one random generator, waits that block the window thread,
+// the Qt event pump, the sound bank, Qt message boxes, the user's settings store and the
+// screen. The main window plugs in how it draws itself and how it scales.
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "platform/gamerandom.h"
+#include "platform/platform.h"
+#include "platform/settingsstore.h"
+
+namespace zel {
+
+class SoundBank;
+
+class QtPlatform : public Platform {
+public:
+    struct Options {
+        bool sound = true;        // load the sound bank (tests and benchmarks run silent)
+        bool sleeps = true;       // waits block for their time (tests switch this off)
+        QString settingsfile;     // empty: the user's own store of application "zelslots"
+    };
+    QtPlatform();
+    explicit QtPlatform(const Options& options);
+    ~QtPlatform() override;
+
+    void randomize() override;
+    double rnd() override;
+    void wait(int ms) override;
+    void doevents() override;
+    void playclip(int n, bool loop = false) override;
+    MsgResult msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    QString getsetting(const QString& section, const QString& key) override;
+    bool savesetting(const QString& section, const QString& key, const QString& value) override;
+    int logicaldpi() override;
+    void changedisplay(int width, int height) override;
+    [[noreturn]] void endprogram() override;
+
+    // Set by the main window: draw the window now (synchronously), and show it at a scale.
+    std::function<void()> renderhook;
+    std::function<void(double)> scalehook;
+
+    // The window scale that shows the game as on a display of width x height pixels.
+    static double scalefor(int width, int height);
+
+#ifndef NDEBUG
+    // Numbers that rnd() hands out before the generator (from ZELSLOTS_SCRIPT), so a tester
+    // can force reel stops: stop s comes from (s - 0.5) / 22.
+    std::deque<double> script;
+    // Parses "0.02,0.5,..."; entries that are not numbers in [0, 1) are left out and reported.
+    static std::deque<double> parsescript(const QString& text, QString* rejected = nullptr);
+#endif
+
+private:
+    Options options;
+    GameRandom rng;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<SoundBank> sounds;
+};
+
+}  // namespace zel

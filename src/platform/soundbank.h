@@ -1,0 +1,46 @@
+#pragma once
+// The machine's 24 sound clips (101..125, no 105), loaded once at start-up from the
+// resources qrc:/clips/N.wav. One clip sounds at a time: a new clip replaces the one
+// that sounds. The effects live on a thread of their own, so the sound keeps flowing
+// while the window thread blocks in the reel landing, and a call to play() never waits.
+#include <QObject>
+#include <QThread>
+
+class QSoundEffect;
+
+namespace zel {
+
+// Runs on the sound thread: owns the effects and plays them.
+class SoundPlayer : public QObject {
+    Q_OBJECT
+public:
+    ~SoundPlayer() override;
+
+public slots:
+    void load();
+    void play(int clip, bool loop);
+    void unload();
+
+private:
+    QSoundEffect* effects[26] = {};  // index clip - 100; 0 and 5 stay empty
+    QSoundEffect* sounding = nullptr;
+};
+
+class SoundBank {
+public:
+    SoundBank();
+    ~SoundBank();
+    SoundBank(const SoundBank&) = delete;
+    SoundBank& operator=(const SoundBank&) = delete;
+
+    // Clip numbers the machine knows; any other number plays nothing.
+    static bool isclip(int clip);
+    // Starts clip n (looping when asked) and returns at once; a clip not yet ready plays nothing.
+    void play(int clip, bool loop);
+
+private:
+    QThread thread;
+    SoundPlayer* player = nullptr;
+};
+
+}  // namespace zel
