@@ -118,10 +118,24 @@ private slots:
         rig.zel.currentwin = 640;
         rig.zel.freespintotal = 900;
         rig.zel.rollstep = 1;
+        rig.zel.form.Timerwincounter.enabled = true;
         rig.zel.Timerwincounter_Timer();
         QCOMPARE(rig.zel.form.Lblcurrentwin.caption, QStringLiteral("640"));
         QCOMPARE(rig.zel.form.LABWIN.caption, QStringLiteral("900"));
         QVERIFY(rig.zel.form.Timerrespin.enabled);
+    }
+
+    void aTickAfterAGambleStoppedTheMeterChangesNothing() {
+        Rig rig;
+        rig.afterwin(300);
+        rig.zel.Timerwincounter_Timer();
+        rig.platform.ondoevents = [&] {
+            rig.platform.ondoevents = nullptr;
+            rig.zel.doublebutton_Click();  // the player pressed gamble while the meter rolled
+        };
+        rig.zel.Timerwincounter_Timer();
+        QCOMPARE(rig.zel.form.LABWIN.caption, QStringLiteral("300"));  // the stake, shown by the gamble
+        QCOMPARE(rig.zel.rollcount, 1);
     }
 
     // A meter that was left without a step (for instance stopped and restarted) still finishes.

@@ -28,6 +28,8 @@ void showwin(ZelForm& form, int64_t amount) {
 
 void Zel::Timerwincounter_Timer() {
     platform.doevents();
+    // A spin or a gamble started while events ran has stopped the meter: this tick is void.
+    if (!form.Timerwincounter.enabled) return;
     if (freespins < 1) {
         if (player.winroll == 0) rollcount = currentwin;
         advance(rollcount, moving(rollstep, rollcount, currentwin), currentwin);
