@@ -129,8 +129,10 @@ private slots:
         Rig rig;
         rig.afterwin(300);
         rig.zel.Timerwincounter_Timer();
+        bool pressed = false;
         rig.platform.ondoevents = [&] {
-            rig.platform.ondoevents = nullptr;
+            if (pressed) return;
+            pressed = true;
             rig.zel.doublebutton_Click();  // the player pressed gamble while the meter rolled
         };
         rig.zel.Timerwincounter_Timer();
