@@ -2,3 +2,6 @@
 zel_add_test(tst_reelwindow SOURCES tst_reelwindow.cpp LABEL unit)
 zel_add_test(tst_linepays SOURCES tst_linepays.cpp LABEL unit)
 zel_add_test(tst_paysetting SOURCES tst_paysetting.cpp LABEL unit)
+zel_add_test(tst_landing SOURCES tst_landing.cpp LABEL unit)
+zel_add_test(tst_creditcontrols SOURCES tst_creditcontrols.cpp LABEL unit)
+zel_add_test(tst_startup SOURCES tst_startup.cpp LABEL store)

@@ -22,7 +22,9 @@ void Zel::Form_Load() {
     form.caption = QStringLiteral("Current Player       ") + player.currentplayer;
     showcredit();
 
-    if (player.machinepay == 0) player.machinepay = 6;
+    // A record from a vacant slot holds 0; a hand-edited one may hold anything. Only the three
+    // settings the options offer are played, anything else as "Realistic".
+    if (player.machinepay != 4 && player.machinepay != 5 && player.machinepay != 6) player.machinepay = 6;
     linesplayed = 25;
     for (int L = 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L), 0};
     for (int L = linesplayed + 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L + 25), 0};
