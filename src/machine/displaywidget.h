@@ -21,6 +21,8 @@ public:
     bool setsubvalue(const QString& text);
     bool setscale(double scale);
     void setledcolour(const QColor& colour) { led = colour; }
+    QString valuetext() const { return value; }
+    QString subvaluetext() const { return subvalue; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

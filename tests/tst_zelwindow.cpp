@@ -1,0 +1,206 @@
+// The main window on the offscreen platform: real buttons, real key events, the machine's rules.
+#include <deque>
+#include <memory>
+
+#include <QAbstractButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "machine/displaywidget.h"
+#include "machine/zel.h"
+#include "machine/zelwindow.h"
+#include "platform/qtplatform.h"
+#include "players/player.h"
+
+using namespace zel;
+
+namespace {
+// The real platform with waits that take no time and random draws a test can script.
+class QuickPlatform : public QtPlatform {
+public:
+    explicit QuickPlatform(const QString& inifile) : QtPlatform(Options{false, false, inifile}) {}
+    double rnd() override {
+        if (scripted.empty()) return QtPlatform::rnd();
+        const double r = scripted.front();
+        scripted.pop_front();
+        return r;
+    }
+    void scriptstops(std::initializer_list<int> stops) {
+        for (int s : stops) scripted.push_back((s - 0.5) / 22.0);
+    }
+    std::deque<double> scripted;
+};
+
+// Stops that show no pair on any line and no scatter: a spin that wins nothing.
+void scriptlosingspin(QuickPlatform& p) {
+    p.scriptstops({5, 3, 5, 3, 3});
+    p.scripted.push_back(0.0);  // the pay-setting draw
+}
+}  // namespace
+
+class TestZelWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Player> player;
+    std::unique_ptr<QuickPlatform> platform;
+    std::unique_ptr<Zel> machine;
+    std::unique_ptr<ZelWindow> window;
+
+    template <class T = QAbstractButton>
+    T* control(const QString& name) {
+        T* found = window->findChild<T*>(name);
+        if (!found) qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    void givecredit(int32_t coins) {
+        player->bank = coins;
+        machine->showcredit();
+        window->render();
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        player = std::make_unique<Player>();
+        platform = std::make_unique<QuickPlatform>(dir->filePath(QStringLiteral("zelslots.conf")));
+        machine = std::make_unique<Zel>(*player, *platform);
+        window = std::make_unique<ZelWindow>(*machine, platform.get());
+        machine->Form_Load();
+        window->render();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        machine.reset();
+        platform.reset();
+        player.reset();
+        dir.reset();
+    }
+
+    void aClickOnPlayLandsTheReelsAndShowsTheNewCredit() {
+        givecredit(1000);
+        scriptlosingspin(*platform);
+        QTest::mouseClick(control(QStringLiteral("play(1)")), Qt::LeftButton);
+
+        const int expected[6] = {0, 5, 3, 5, 3, 3};
+        for (int r = 1; r <= 5; ++r) {
+            QCOMPARE(machine->reelstop[r], expected[r]);
+            QCOMPARE(machine->form.reel[r].top, -1500 * machine->reelstop[r]);
+        }
+        QCOMPARE(machine->currentwin, 0);
+        QCOMPARE(player->bank, 975);
+        QCOMPARE(control<DisplayWidget>(QStringLiteral("PANELBANK"))->valuetext(), QStringLiteral("975"));
+        QCOMPARE(control<DisplayWidget>(QStringLiteral("PANELBANK"))->subvaluetext(), QStringLiteral("$ 9.75"));
+        // The spin is over: the controls it locked take clicks again.
+        QVERIFY(control(QStringLiteral("play(1)"))->isEnabled());
+    }
+
+    void aSpinWithoutCreditIsDeclinedOnScreen() {
+        givecredit(10);
+        QTest::mouseClick(control(QStringLiteral("play(1)")), Qt::LeftButton);
+        QCOMPARE(player->bank, 10);
+        QVERIFY(control<QWidget>(QStringLiteral("pannomoney"))->isVisible());
+    }
+
+    void aDisabledControlIgnoresClicks_data() {
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("disabled on screen") << true;
+        QTest::newRow("disabled by a handler, not yet drawn") << false;
+    }
+    void aDisabledControlIgnoresClicks() {
+        QFETCH(bool, drawn);
+        givecredit(100);
+        machine->form.COINSIN.enabled = false;
+        if (drawn) window->render();
+        auto* coin = control(QStringLiteral("COINSIN"));
+        QCOMPARE(coin->isEnabled(), !drawn);
+        QTest::mouseClick(coin, Qt::LeftButton);
+        QCOMPARE(player->bank, 100);
+        QCOMPARE(player->amountinvested, 0);
+    }
+
+    void anEnabledCoinButtonInsertsCoins() {
+        givecredit(100);
+        QTest::mouseClick(control(QStringLiteral("COINSIN")), Qt::LeftButton);
+        QCOMPARE(player->bank, 120);
+        QCOMPARE(control<DisplayWidget>(QStringLiteral("PANELBANK"))->valuetext(), QStringLiteral("120"));
+    }
+
+    void theSpaceBarSpinsOnlyWhileTheWindowPreviewsKeys_data() {
+        QTest::addColumn<bool>("keypreview");
+        QTest::addColumn<int32_t>("bankafter");
+        QTest::newRow("key preview on: one spin at the last bet") << true << int32_t(950);
+        QTest::newRow("key preview off: nothing happens") << false << int32_t(975);
+    }
+    void theSpaceBarSpinsOnlyWhileTheWindowPreviewsKeys() {
+        QFETCH(bool, keypreview);
+        QFETCH(int32_t, bankafter);
+        givecredit(1000);
+        scriptlosingspin(*platform);
+        QTest::mouseClick(control(QStringLiteral("play(1)")), Qt::LeftButton);  // bet 1 on 25 lines
+        QCOMPARE(player->bank, 975);
+
+        machine->form.keypreview = keypreview;
+        machine->form.focus = QStringLiteral("zel");
+        window->render();
+        scriptlosingspin(*platform);
+        QTest::keyClick(control<QWidget>(QStringLiteral("zel")), Qt::Key_Space);
+        QCOMPARE(player->bank, bankafter);
+    }
+
+    void theSpaceBarDoesNotAlsoPressTheFocusedButton() {
+        givecredit(1000);
+        scriptlosingspin(*platform);
+        QTest::mouseClick(control(QStringLiteral("play(1)")), Qt::LeftButton);
+        machine->form.keypreview = true;
+        machine->form.focus = QStringLiteral("play(6)");
+        window->render();
+        QVERIFY(control(QStringLiteral("play(6)"))->hasFocus());
+
+        scriptlosingspin(*platform);
+        scriptlosingspin(*platform);
+        QTest::keyClick(control<QWidget>(QStringLiteral("play(6)")), Qt::Key_Space);
+        // One spin at bet 1 (25 coins), not a second one at bet 20 from the focused button.
+        QCOMPARE(player->bank, 950);
+        QCOMPARE(machine->betperline, int16_t(1));
+    }
+
+    void aFormTimerRunsItsQtTimerWithItsInterval() {
+        auto timerwith = [this](int interval) {
+            for (QTimer* t : window->findChildren<QTimer*>())
+                if (t->isActive() && t->interval() == interval) return true;
+            return false;
+        };
+        QVERIFY(!timerwith(4000));
+        machine->form.Timerrespin.enabled = true;
+        window->render();
+        QVERIFY(timerwith(4000));
+        machine->form.Timerrespin.enabled = false;
+        window->render();
+        QVERIFY(!timerwith(4000));
+    }
+
+    void theLargeDisplayShowsTheWindowAQuarterLarger() {
+        auto* cabinet = control<QWidget>(QStringLiteral("zel"));
+        QCOMPARE(cabinet->size(), QSize(643, 444));
+        platform->changedisplay(640, 480);
+        window->render();
+        QCOMPARE(cabinet->size(), QSize(804, 555));
+        QCOMPARE(control<QWidget>(QStringLiteral("Picture1"))->geometry(), QRect(67, 67, 125, 375));
+        platform->changedisplay(0, 0);
+        window->render();
+        QCOMPARE(cabinet->size(), QSize(643, 444));
+    }
+
+    void theCaptionNamesTheCurrentPlayer() {
+        machine->form.caption = QStringLiteral("Current Player       <b>Ann</b>");
+        window->render();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       <b>Ann</b>"));
+    }
+};
+
+QTEST_MAIN(TestZelWindow)
+#include "tst_zelwindow.moc"
