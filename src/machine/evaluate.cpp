@@ -1,10 +1,25 @@
 // The settling of one spin: pays, stake and statistics, the pay setting, the landing,
 // free spins, and the start of the presentation and the win meter.
+#include <array>
 #include <cmath>
 
 #include "machine/zel.h"
 
 namespace zel {
+
+namespace {
+// runlength as a table: the evaluation reads a line's tallies without a jump per symbol.
+constexpr int runtablesize = 64;
+constexpr auto runtable = [] {
+    std::array<std::array<int8_t, runtablesize>, 2> t{};
+    for (int badge = 0; badge <= 1; ++badge)
+        for (int tally = 0; tally < runtablesize; ++tally) t[badge][tally] = int8_t(runlength(tally, badge == 1));
+    return t;
+}();
+int runof(int tally, bool isbadge) {
+    return tally >= 0 && tally < runtablesize ? runtable[isbadge][tally] : runlength(tally, isbadge);
+}
+}  // namespace
 
 void Zel::paylines() {
     currentwin = 0;
@@ -18,7 +33,7 @@ void Zel::paylines() {
         const int L = loopindex;
         for (const Symbol sym : evaluationorder) {
             const int s = static_cast<int>(sym);
-            const int run = runlength(linetally[s][L], sym == Symbol::badge);
+            const int run = runof(linetally[s][L], sym == Symbol::badge);
             if (run == 0) continue;
             addChecked(currentwin, int64_t(betperline) * linepay[s][run]);
             winlines[L] = int16_t(L);
