@@ -1,0 +1,38 @@
+#pragma once
+// The command line of zelslots-math.
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "machine/reelstrips.h"
+
+namespace zel::math {
+
+enum class Task { evaluate, par, simulate, table, help };
+
+struct Command {
+    Task task = Task::help;
+    std::array<int, reelcount> stops{};
+    int lines = 25;
+    int bet = 1;
+    int machinepay = 6;
+    int64_t spins = 1000000;
+    uint64_t seed = 1;
+    bool json = false;
+    std::string output;  // table: the file to write
+};
+
+// A command line the tool cannot act on; what() is the one-line reason.
+class ArgumentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// args without the program name. Throws ArgumentError.
+Command parsecommand(const std::vector<std::string>& args);
+
+extern const char* const usage;
+
+}  // namespace zel::math

@@ -1,0 +1,78 @@
+// zelslots-math: the machine's figures worked out exactly, and checked by play through the
+// game's own handlers.
+#include <QSaveFile>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+
+#include "math/arguments.h"
+#include "math/report.h"
+
+using namespace zel::math;
+
+namespace {
+
+void print(const QByteArray& bytes) { std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout); }
+
+double since(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int run(const Command& c) {
+    switch (c.task) {
+    case Task::help:
+        print(usage);
+        return 0;
+    case Task::evaluate: {
+        const SpinReport r = evaluatestops(c.stops, c.lines, c.bet);
+        print(c.json ? spinjson(r, c.lines, c.bet) : spintext(r, c.lines, c.bet).toUtf8());
+        return 0;
+    }
+    case Task::par: {
+        const auto start = std::chrono::steady_clock::now();
+        const ParFigures p = workoutpar({c.lines}).front();
+        const double seconds = since(start);
+        print(c.json ? parjson(p, seconds) : partext(p, seconds).toUtf8());
+        return 0;
+    }
+    case Task::simulate: {
+        SimulationSettings s;
+        s.spins = c.spins;
+        s.seed = c.seed;
+        s.lines = c.lines;
+        s.bet = c.bet;
+        s.machinepay = c.machinepay;
+        const SimulationFigures f = simulate(s);
+        print(c.json ? simulationjson(f, s) : simulationtext(f, s).toUtf8());
+        return 0;
+    }
+    case Task::table: {
+        QSaveFile file(QString::fromLocal8Bit(c.output.c_str()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(returntablefile(workoutpar({1, 5, 10, 15, 25}))) < 0 ||
+            !file.commit()) {
+            std::fprintf(stderr, "zelslots-math: cannot write %s\n", c.output.c_str());
+            return 1;
+        }
+        return 0;
+    }
+    }
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Command command;
+    try {
+        command = parsecommand(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const ArgumentError& e) {
+        std::fprintf(stderr, "zelslots-math: %s\n", e.what());
+        return 2;
+    }
+    try {
+        return run(command);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zelslots-math: %s\n", e.what());
+        return 1;
+    }
+}

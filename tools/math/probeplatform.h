@@ -1,0 +1,25 @@
+#pragma once
+// A platform for working out the machine's figures: every draw hands back the value the
+// caller set, waits take no time, and nothing is shown, heard or stored.
+#include "platform/platform.h"
+
+namespace zel::math {
+
+class ProbePlatform final : public Platform {
+public:
+    double draw = 0.5;  // what every rnd() hands back
+
+    void randomize() override {}
+    double rnd() override { return draw; }
+    void wait(int) override {}
+    void doevents() override {}
+    void playclip(int, bool) override {}
+    MsgResult msgbox(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::ok; }
+    QString getsetting(const QString&, const QString&) override { return {}; }
+    bool savesetting(const QString&, const QString&, const QString&) override { return false; }
+    int logicaldpi() override { return 96; }
+    void changedisplay(int, int) override {}
+    void endprogram() override {}
+};
+
+}  // namespace zel::math

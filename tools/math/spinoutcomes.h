@@ -1,0 +1,56 @@
+#pragma once
+// Every one of the 22^5 stop combinations played through the game's own reel stops, pays and
+// multiplier, gathered by the hold state a spin starts from and the hold state it leaves.
+#include <cstdint>
+#include <vector>
+
+#include "math/holdmodel.h"
+#include "math/multiplierlaw.h"
+
+namespace zel::math {
+
+constexpr int scattercounts = reelcount + 1;  // 0..5 reels with a scatter
+
+// The spins from one hold state to another with a given scatter count, with or without a wild
+// in a paying run, and with the number of multiplier factors that would take the win above
+// twice the stake. Win in coins at one coin a line.
+struct OutcomeCell {
+    int64_t spins = 0;
+    int64_t win = 0;
+};
+
+struct LinesOutcomes {
+    int lines = 0;
+    int32_t stake = 0;  // at one coin a line
+    std::vector<OutcomeCell> cells;
+    // The spin alone: all five reels drawn, no hold, no pay setting, no feature.
+    int64_t combinations = 0, hits = 0, triggers = 0, win = 0, winsquared = 0;
+};
+
+struct SpinOutcomes {
+    HoldModel holds;
+    MultiplierLaw multipliers;
+    std::vector<LinesOutcomes> bylines;
+    int reel1stops = stopcount;
+
+    // The combinations a spin from this hold state can show (held reels keep their stop).
+    int64_t combinationsfrom(int state) const {
+        int64_t n = reel1stops;
+        for (int r = 2; r <= holds.drawnreels(state); ++r) n *= stopcount;
+        return n;
+    }
+
+    int overclasses() const { return int(multipliers.factors.size()) + 1; }
+    size_t cellindex(int from, int to, int scatters, bool wildpays, int over) const {
+        return ((size_t(from) * holds.statecount + to) * scattercounts + scatters) * 2 * overclasses() +
+               (wildpays ? overclasses() : 0) + over;
+    }
+    size_t cellcount() const { return size_t(holds.statecount) * holds.statecount * scattercounts * 2 * overclasses(); }
+};
+
+// One pass over all combinations, paying each at every number of lines asked for.
+// Reels: the first `reel1stops` stops of reel 1 only (all 22 by default) - a smaller
+// enumeration for quick checks; the figures then describe that part of the machine.
+SpinOutcomes enumeratespins(const std::vector<int>& lines, int reel1stops = stopcount);
+
+}  // namespace zel::math
