@@ -1,0 +1,133 @@
+// CPU used by the game while a win is being presented: the real main window and the real
+// timers, after one spin whose stops are forced to give several winning lines, two scatters and
+// wilds on the middle reels. The process's own user + system time is read from /proc over 10 s
+// of presentation and compared with the goal of 3% of one core.
+//
+// Run it on a display (xvfb-run for a headless machine). Options:
+//   --seconds N   length of the measurement (default 10)
+//   --goal P      goal in percent of one core (default 3)
+//   --silent      run without the sound bank
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <unistd.h>
+
+#include "machine/zel.h"
+#include "machine/zelwindow.h"
+#include "platform/qtplatform.h"
+#include "players/player.h"
+
+namespace {
+
+// The game's platform with the first draws forced: five reel stops, then the pay-setting draw.
+class ScriptedPlatform : public zel::QtPlatform {
+public:
+    using QtPlatform::QtPlatform;
+    std::deque<double> forced;
+    double rnd() override {
+        if (forced.empty()) return QtPlatform::rnd();
+        const double r = forced.front();
+        forced.pop_front();
+        return r;
+    }
+};
+
+// Stop s of a reel comes from a draw of (s - 0.5) / 22.
+double stopdraw(int s) { return (s - 0.5) / 22.0; }
+
+// User + system CPU seconds of this process so far.
+double cpuseconds() {
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // Fields after the command name (which sits in parentheses and may hold blanks).
+    const auto close = text.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::istringstream rest(text.substr(close + 2));
+    std::string field;
+    long long utime = 0, stime = 0;
+    for (int i = 3; rest >> field; ++i) {
+        if (i == 14) utime = std::stoll(field);
+        if (i == 15) {
+            stime = std::stoll(field);
+            break;
+        }
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    double seconds = 10, goal = 3;
+    bool sound = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
+        else if (a == "--goal" && i + 1 < argc) goal = std::atof(argv[++i]);
+        else if (a == "--silent") sound = false;
+    }
+    if (seconds <= 0) seconds = 10;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zelslots"));
+    QTemporaryDir store;  // never the player's own records
+
+    zel::QtPlatform::Options options;
+    options.sound = sound;
+    options.settingsfile = store.filePath(QStringLiteral("zelslots.conf"));
+    ScriptedPlatform platform(options);
+    zel::Player player;
+    zel::Zel machine(player, platform);
+    zel::ZelWindow window(machine, &platform);
+    machine.Form_Load();
+    player.bank = 100000;
+    machine.showcredit();
+    window.render();
+    window.show();
+
+    // Reel 1: president, badge, scatter; reel 2: badge, wild, K; reel 3: president, memorial, wild;
+    // reel 4: Q, wild, J; reel 5: money, scatter, uncle: nine lines win, with two scatters and
+    // three wilds. Then the pay setting lets the win stand.
+    platform.forced = {stopdraw(10), stopdraw(1), stopdraw(9), stopdraw(10), stopdraw(8), 0.01};
+
+    int status = 0;
+    QTimer::singleShot(500, &window, [&] {
+        machine.play_Click(1);  // a bet of one coin on each of the 25 lines, as a player's click would
+        window.render();
+
+        int winning = 0;
+        for (int L = 1; L <= machine.linesplayed; ++L)
+            if (machine.winlines[L] > 0) ++winning;
+        const zel::ZelForm& f = machine.form;
+        std::printf("spin: win %d coins on %d lines, %d scatters; Timer1 %s, Timerscatters %s, Timer4 %s\n",
+                    int(machine.currentwin), winning, int(machine.scattercount), f.Timer1.enabled ? "on" : "off",
+                    f.Timerscatters.enabled ? "on" : "off", f.Timer4.enabled ? "on" : "off");
+        if (winning < 5 || !f.Timer1.enabled || !f.Timerscatters.enabled || !f.Timer4.enabled) {
+            std::printf("the forced spin did not start every presentation timer\n");
+            status = 2;
+            app.quit();
+            return;
+        }
+
+        const double start = cpuseconds();
+        QTimer::singleShot(int(seconds * 1000), &window, [&, start] {
+            const double used = cpuseconds() - start;
+            const double percent = 100.0 * used / seconds;
+            std::printf("presentation CPU: %.2f s over %.0f s = %.2f%% of one core (goal under %.1f%%)\n", used,
+                        seconds, percent, goal);
+            status = percent < goal ? 0 : 1;
+            app.quit();
+        });
+    });
+    app.exec();
+    std::fflush(stdout);
+    // Leave without saving anything: the store is a temporary folder and nothing is pending.
+    return status;
+}

@@ -1,0 +1,21 @@
+#!/bin/bash
+# Runs every benchmark against a build folder (default build/release) and reports each goal.
+# Benchmarks that show the window run under a virtual display when none is set.
+set -u
+build=${1:-build/release}
+failed=0
+
+ondisplay() {
+  if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
+}
+
+run() {
+  local name=$1; shift
+  echo "== $name"
+  if "$@"; then echo "-- $name: goal met"; else echo "-- $name: GOAL MISSED or failed"; failed=1; fi
+}
+
+run "presentation CPU" ondisplay "$build/bench/bench_presentation_cpu"
+run "landing fidelity" ondisplay "$build/bench/bench_landing_fidelity"
+
+exit $failed
