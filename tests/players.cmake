@@ -4,3 +4,4 @@ zel_add_test(tst_playerstore SOURCES tst_playerstore.cpp playerfixture.h LABEL s
 zel_add_test(tst_statistics SOURCES tst_statistics.cpp LABEL unit)
 zel_add_test(tst_options SOURCES tst_options.cpp playerfixture.h LABEL store)
 zel_add_test(tst_menus SOURCES tst_menus.cpp gamblerig.h LABEL unit)
+zel_add_test(tst_secondarywindows SOURCES tst_secondarywindows.cpp LABEL ui LIBS zelui)

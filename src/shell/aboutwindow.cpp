@@ -1,0 +1,96 @@
+#include "shell/aboutwindow.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+namespace zel {
+
+namespace {
+constexpr double twips = 15.0;       // per pixel
+constexpr int aboutwidth = 382;      // pixels
+}  // namespace
+
+void placeonscreen(QWidget* window, int32_t left, int32_t top) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+    window->move(origin + QPoint(int(left / twips), int(top / twips)));
+}
+
+AboutWindow::AboutWindow(Zel& zel, std::function<void()> rendermainwindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      about(zel),
+      rendermain(std::move(rendermainwindow)) {
+    setObjectName(QStringLiteral("aboutzel"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(14, 12, 48, 48);
+    picIcon->setScaledContents(true);
+    picIcon->setPixmap(QPixmap(QStringLiteral(":/panels/icon.png")));
+
+    lblTitle = new QLabel(this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setTextFormat(Qt::PlainText);
+    lblTitle->setGeometry(78, 8, aboutwidth - 90, 50);
+    QFont titlefont = lblTitle->font();
+    titlefont.setPixelSize(17);
+    titlefont.setBold(true);
+    lblTitle->setFont(titlefont);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(8, 64, aboutwidth - 16, 2);
+
+    cmdOK = new QPushButton(this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(aboutwidth - 100, 72, 88, 26);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { act([this] { about.cmdOK_Click(); }); });
+
+    resize(aboutwidth, 121);
+    render();
+}
+
+void AboutWindow::open(bool mainnormal) {
+    act([this, mainnormal] { about.open(mainnormal); });
+    placeonscreen(this, about.form.left, about.form.top);
+    cmdOK->setFocus(Qt::OtherFocusReason);
+    activateWindow();
+}
+
+void AboutWindow::act(const std::function<void()>& handler) {
+    handler();
+    render();
+    if (rendermain) rendermain();
+}
+
+void AboutWindow::render() {
+    const AboutForm& f = about.form;
+    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    lblTitle->setText(f.lblTitle.caption);
+    lblTitle->setVisible(f.lblTitle.visible);
+    cmdOK->setText(f.cmdOK.caption);
+    if (f.visible && !isVisible() && !f.unloaded) show();
+    if (f.height > 0) {
+        // The height counts the title bar, as the machine's window does.
+        const int frameextra = frameGeometry().height() - geometry().height();
+        const int client = int(f.height / twips) - std::max(frameextra, 0);
+        if (height() != client) setFixedSize(aboutwidth, std::max(client, cmdOK->geometry().bottom() + 8));
+    }
+    if (f.unloaded && isVisible()) close();
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+    if (!about.form.unloaded) act([this] { about.Form_QueryUnload(); });
+    event->accept();
+}
+
+}  // namespace zel

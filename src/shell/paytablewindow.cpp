@@ -1,0 +1,68 @@
+#include "shell/paytablewindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "shell/aboutwindow.h"
+
+namespace zel {
+
+namespace {
+constexpr int picturewidth = 500;
+constexpr int pictureheight = 378;
+constexpr int buttonstrip = 40;  // below the picture
+}  // namespace
+
+PaytableWindow::PaytableWindow(Zel& zel, std::function<void()> rendermainwindow, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      pays(zel),
+      rendermain(std::move(rendermainwindow)) {
+    setObjectName(QStringLiteral("zelpays"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setStyleSheet(QStringLiteral("#zelpays { background: #14233f; }"));
+
+    picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picpays"));
+    picture->setGeometry(0, 0, picturewidth, pictureheight);
+    picture->setPixmap(QPixmap(QStringLiteral(":/panels/zelpays.png")));
+
+    btnunloadpays = new QPushButton(this);
+    btnunloadpays->setObjectName(QStringLiteral("btnunloadpays"));
+    btnunloadpays->setGeometry((picturewidth - 140) / 2, pictureheight + 7, 140, 26);
+    btnunloadpays->setDefault(true);
+    connect(btnunloadpays, &QPushButton::clicked, this, [this] { act([this] { pays.btnunloadpays_Click(); }); });
+
+    setFixedSize(picturewidth, pictureheight + buttonstrip);
+    render();
+}
+
+void PaytableWindow::open() {
+    // The window's own state decides whether it is placed: a fresh window is in its normal state.
+    act([this] { pays.open(!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))); });
+    placeonscreen(this, pays.form.left, pays.form.top);
+    btnunloadpays->setFocus(Qt::OtherFocusReason);
+    activateWindow();
+}
+
+void PaytableWindow::act(const std::function<void()>& handler) {
+    handler();
+    render();
+    if (rendermain) rendermain();
+}
+
+void PaytableWindow::render() {
+    const PaysForm& f = pays.form;
+    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    btnunloadpays->setText(f.btnunloadpays.caption);
+    if (f.visible && !isVisible() && !f.unloaded) show();
+    if (f.unloaded && isVisible()) close();
+}
+
+void PaytableWindow::closeEvent(QCloseEvent* event) {
+    if (!pays.form.unloaded) act([this] { pays.Form_QueryUnload(); });
+    event->accept();
+}
+
+}  // namespace zel

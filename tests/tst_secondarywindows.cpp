@@ -1,0 +1,184 @@
+// The options, about and pay-table windows on screen (offscreen): opening from the menu
+// commands, what they show, the player's clicks and keys, and closing every way.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "fakeplatform.h"
+#include "machine/zel.h"
+#include "players/playerstore.h"
+#include "shell/secondarywindow.h"
+
+using namespace zel;
+
+namespace {
+// The machine without its window: a stand-in widget takes the machine's enabled state.
+struct Desk {
+    FakePlatform pf;
+    Player player;
+    Zel zel{player, pf};
+    QWidget mainwindow;
+    QPointer<QWidget> opened;
+
+    Desk() {
+        zel.openwindow = [this](SecondaryWindow w) {
+            opened = opensecondarywindow(zel, &mainwindow, [this] { mainwindow.setEnabled(zel.form.enabled); }, w);
+        };
+        mainwindow.resize(651, 491);
+        mainwindow.show();
+        zel.Form_Load();
+        player.bank = 1500;
+        player.amountinvested = 1000;
+        player.wager = 400;
+        player.total = 900;
+        player.games = 20;
+    }
+
+    template <class T>
+    T* find(const char* name) const { return opened ? opened->findChild<T*>(QLatin1String(name)) : nullptr; }
+    // Lets the closed window finish deleting itself.
+    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+}  // namespace
+
+class SecondaryWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theOptionsWindowOpensWithThePlayerAndTheMachineDisabled() {
+        Desk d;
+        d.zel.mnuplayer_Click();
+        d.mainwindow.setEnabled(d.zel.form.enabled);
+        QVERIFY(d.opened);
+        QVERIFY(d.opened->isVisible());
+        QVERIFY(d.opened->isEnabled());
+        QVERIFY(!d.mainwindow.isEnabled());
+        QCOMPARE(d.opened->windowTitle(), QStringLiteral("ZEL Options"));
+        QCOMPARE(d.find<QRadioButton>("machine(1)")->text(), QStringLiteral("Vacant"));
+        QVERIFY(d.find<QRadioButton>("machine(1)")->isChecked());
+        QCOMPARE(d.find<QLabel>("lblgames")->text(), QStringLiteral("Games Played            20"));
+        QCOMPARE(d.find<QLabel>("lblreturned")->text(), QStringLiteral("Returned To Player     % 225"));
+        QCOMPARE(d.find<QLabel>("fastslow")->text(), QStringLiteral("<<<Faster                              Slower>>>"));
+        QVERIFY(d.find<QRadioButton>("setspeed(0)")->isChecked());
+        QVERIFY(d.find<QRadioButton>("Amtpayout(0)")->isChecked());
+        QVERIFY(!d.find<QRadioButton>("SSOption1")->isChecked());
+        QVERIFY(!d.find<QRadioButton>("SSOption2")->isChecked());
+        QCOMPARE(d.find<QPushButton>("btnokplayer")->text(), QStringLiteral("O.K. Close and save changes"));
+    }
+
+    void aNameTypedAndEnteredIsSavedAndShownAsPlainText() {
+        Desk d;
+        d.zel.mnuplayer_Click();
+        QLineEdit* box = d.find<QLineEdit>("player1");
+        QTest::keyClicks(box, QStringLiteral("<b>a&b</b>"));
+        QCOMPARE(d.player.currentplayer, QString());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(d.player.currentplayer, QStringLiteral("<b>a&b</b>"));
+        QCOMPARE(d.pf.getsetting(playersection(1), QStringLiteral("currentplayer")), QStringLiteral("<b>a&b</b>"));
+        QCOMPARE(box->text(), QString());
+        QLabel* current = d.find<QLabel>("lblcurrentplayer");
+        QCOMPARE(current->textFormat(), Qt::PlainText);
+        QCOMPARE(current->text(), QStringLiteral("Current Player  <B>A&B</B>"));
+        // The slot button shows the ampersand itself, not a shortcut.
+        QCOMPARE(d.find<QRadioButton>("machine(1)")->text(), QStringLiteral("<B>A&&B</B>"));
+        for (QLabel* label : d.opened->findChildren<QLabel*>()) QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    void aTooLongNameIsRefusedWithAMessage() {
+        Desk d;
+        d.zel.mnuplayer_Click();
+        QLineEdit* box = d.find<QLineEdit>("player1");
+        QTest::keyClicks(box, QStringLiteral("Thirteen char"));
+        QTest::keyClick(box, Qt::Key_Enter);
+        QCOMPARE(d.pf.boxes.size(), size_t(1));
+        QCOMPARE(d.pf.boxes[0].text, QStringLiteral("Name Too Long"));
+        QCOMPARE(d.player.currentplayer, QString());
+        QCOMPARE(box->text(), QString());
+    }
+
+    void clickingASpeedAndASlotActsOnTheRecord() {
+        Desk d;
+        d.pf.savesetting(playersection(2), QStringLiteral("currentplayer"), QStringLiteral("Bo"));
+        d.pf.savesetting(playersection(2), QStringLiteral("bank"), QStringLiteral("77"));
+        d.zel.mnuplayer_Click();
+        d.find<QRadioButton>("setspeed(4)")->click();
+        QCOMPARE(d.player.reelspeed, int16_t(10));
+        QCOMPARE(d.find<QLabel>("speedlab")->text(), QStringLiteral("Current Speed =   5"));
+        d.find<QRadioButton>("machine(2)")->click();
+        QCOMPARE(d.player.currentplayer, QStringLiteral("Bo"));
+        QCOMPARE(d.player.bank, 77);
+        QVERIFY(d.find<QRadioButton>("setspeed(0)")->isChecked());
+        QVERIFY(!d.find<QRadioButton>("setspeed(4)")->isChecked());
+        QCOMPARE(d.find<QLabel>("lblcurrentplayer")->text(), QStringLiteral("Current Player    BO"));
+    }
+
+    void okClosesTheWindowAndGivesTheMachineBack() {
+        Desk d;
+        d.zel.mnuplayer_Click();
+        d.find<QPushButton>("btnokplayer")->click();
+        d.settle();
+        QVERIFY(!d.opened);
+        QVERIFY(d.zel.form.enabled);
+        QVERIFY(d.mainwindow.isEnabled());
+        QCOMPARE(d.pf.getsetting(playersection(1), QStringLiteral("bank")), QStringLiteral("1500"));
+    }
+
+    void theCloseBoxOfTheOptionsWindowSavesAndGivesTheMachineBack() {
+        Desk d;
+        d.zel.mnuplayer_Click();
+        d.find<QRadioButton>("wincounter(1)")->click();
+        d.opened->close();
+        d.settle();
+        QVERIFY(!d.opened);
+        QVERIFY(d.mainwindow.isEnabled());
+        QCOMPARE(d.pf.getsetting(playersection(1), QStringLiteral("winroll")), QStringLiteral("1"));
+    }
+
+    void theAboutWindowOpensAtTheCornerAndClosesWithOkOrItsCloseBox_data() {
+        QTest::addColumn<bool>("closebox");
+        QTest::newRow("OK") << false;
+        QTest::newRow("close box") << true;
+    }
+    void theAboutWindowOpensAtTheCornerAndClosesWithOkOrItsCloseBox() {
+        QFETCH(bool, closebox);
+        Desk d;
+        d.zel.mnuabout_Click();
+        d.mainwindow.setEnabled(d.zel.form.enabled);
+        QVERIFY(d.opened);
+        QCOMPARE(d.opened->windowTitle(), QStringLiteral("About slots_zel"));
+        QCOMPARE(d.opened->pos(), d.opened->screen()->availableGeometry().topLeft());
+        QLabel* title = d.find<QLabel>("lblTitle");
+        QVERIFY(title->isVisible());
+        QCOMPARE(title->text(), QStringLiteral("Slots_ZEL\nv1.0"));
+        QCOMPARE(d.opened->frameGeometry().height(), 1815 / 15);
+        QVERIFY(!d.find<QLabel>("picIcon")->pixmap().isNull());
+        QVERIFY(!d.mainwindow.isEnabled());
+        if (closebox) d.opened->close();
+        else d.find<QPushButton>("cmdOK")->click();
+        d.settle();
+        QVERIFY(!d.opened);
+        QVERIFY(d.mainwindow.isEnabled());
+    }
+
+    void thePayTableShowsTheScheduleAndClosesWithItsButton() {
+        Desk d;
+        d.zel.mnuptble_Click();
+        QVERIFY(d.opened);
+        QCOMPARE(d.opened->windowTitle(), QStringLiteral("ZEL  PAYTABLE"));
+        QCOMPARE(d.opened->pos(), d.opened->screen()->availableGeometry().topLeft());
+        const QPixmap schedule = d.find<QLabel>("picpays")->pixmap();
+        QCOMPARE(schedule.size(), QSize(500, 378));
+        QPushButton* close = d.find<QPushButton>("btnunloadpays");
+        QCOMPARE(close->text(), QStringLiteral("Close Paytable"));
+        close->click();
+        d.settle();
+        QVERIFY(!d.opened);
+        QVERIFY(d.zel.form.enabled);
+    }
+};
+
+QTEST_MAIN(SecondaryWindowsTest)
+#include "tst_secondarywindows.moc"
