@@ -10,17 +10,27 @@
 namespace zel {
 
 namespace {
-// The greyed, darkened face of a disabled button, made once per picture.
-QPixmap greyed(const QString& key, const QPixmap& face) {
+enum class Look { greyed, pressed, lit };
+
+// A face as it looks disabled (grey and dark), pressed (darker) or pointed at (brighter),
+// made once per picture and look.
+QPixmap variant(const QString& path, const QPixmap& face, Look look) {
     static QHash<QString, QPixmap> made;
+    const QString key = path + QLatin1Char('#') + QString::number(int(look));
     auto found = made.constFind(key);
     if (found != made.constEnd()) return *found;
     QImage image = face.toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const int g = qGray(line[x]) * 55 / 100 + 18;
-            line[x] = qRgba(g, g, g, qAlpha(line[x]));
+            const QRgb c = line[x];
+            int r = qRed(c), g = qGreen(c), b = qBlue(c);
+            switch (look) {
+            case Look::greyed: r = g = b = qGray(c) * 50 / 100 + 20; break;
+            case Look::pressed: r = r * 72 / 100; g = g * 72 / 100; b = b * 72 / 100; break;
+            case Look::lit: r = qMin(255, r * 112 / 100 + 14); g = qMin(255, g * 112 / 100 + 14); b = qMin(255, b * 112 / 100 + 14); break;
+            }
+            line[x] = qRgba(r, g, b, qAlpha(c));
         }
     }
     QPixmap result = QPixmap::fromImage(image);
@@ -95,10 +105,35 @@ void ImageButtonWidget::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const bool down = isDown() && !inert;
     const bool active = isEnabled() || inert;
+    const QPixmap pixmap = face();
+
+    if (!pixmap.isNull() && facepic.list == PicList::none) {
+        // The face is a whole button: it sinks a pixel when pressed and greys when disabled.
+        QPixmap shown = pixmap;
+        if (!active) shown = variant(facepath, pixmap, Look::greyed);
+        else if (down) shown = variant(facepath, pixmap, Look::pressed);
+        else if (hovered) shown = variant(facepath, pixmap, Look::lit);
+        const QRectF place = QRectF(rect()).adjusted(0, down ? 1 : 0, 0, down ? 0 : -1);
+        if (!down) {
+            p.setOpacity(0.45);
+            p.drawPixmap(QRectF(rect()).adjusted(0, 1.5, 0, 0.5), variant(facepath, pixmap, Look::greyed),
+                         QRectF(pixmap.rect()));
+            p.setOpacity(1.0);
+        }
+        p.drawPixmap(place, shown, QRectF(shown.rect()));
+        if (hasFocus() && !inert) {
+            p.setPen(QPen(QColor(255, 250, 210, 230), 1.2, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            const double r = height() * 0.14;
+            p.drawRoundedRect(place.adjusted(3, 3, -3, -3), r, r);
+        }
+        return;
+    }
+
+    // A gold-rimmed button: around a small picture (the suit signs), or around a label while
+    // the face picture is missing.
     const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = qMin(width(), height()) * 0.16;
-
-    // Drop shadow and gold rim; a pressed button sinks and loses its shadow.
     if (!down) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 110));
@@ -109,21 +144,15 @@ void ImageButtonWidget::paintEvent(QPaintEvent*) {
     p.setBrush(active ? QBrush(goldrim(body)) : QBrush(QColor(90, 84, 70)));
     p.drawRoundedRect(body, radius, radius);
 
-    // The face inside the rim.
     const qreal inset = qMax<qreal>(2.0, height() * 0.06);
     const QRectF inner = body.adjusted(inset, inset, -inset, -inset);
     QPainterPath clip;
     clip.addRoundedRect(inner, radius * 0.7, radius * 0.7);
     p.save();
     p.setClipPath(clip);
-    const QPixmap pixmap = face();
     if (!pixmap.isNull()) {
-        const QPixmap shown = active ? pixmap : greyed(facepath, pixmap);
-        if (facepic.list == PicList::none) p.drawPixmap(inner, shown, QRectF(shown.rect()));
-        else {
-            p.fillRect(inner, QColor(250, 246, 232));
-            drawfitted(p, inner.adjusted(2, 2, -2, -2), shown);
-        }
+        p.fillRect(inner, active ? QColor(250, 246, 232) : QColor(150, 146, 136));
+        drawfitted(p, inner.adjusted(2, 2, -2, -2), active ? pixmap : variant(facepath, pixmap, Look::greyed));
     } else {
         QLinearGradient g(inner.topLeft(), inner.bottomLeft());
         g.setColorAt(0, active ? QColor(150, 20, 24) : QColor(70, 66, 60));
@@ -136,7 +165,6 @@ void ImageButtonWidget::paintEvent(QPaintEvent*) {
         p.setFont(font);
         p.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, fallback);
     }
-    // Glass shine on the upper half; a darker veil while pressed or pointed at.
     QLinearGradient shine(inner.topLeft(), inner.bottomLeft());
     shine.setColorAt(0.0, QColor(255, 255, 255, active ? 70 : 25));
     shine.setColorAt(0.5, QColor(255, 255, 255, 0));

@@ -127,6 +127,14 @@ void ZelWindow::builddeck() {
 
 void ZelWindow::buildmenus() {
     QMenuBar* bar = menuBar();
+    // The menu bar belongs to the cabinet: dark lacquer with gold lettering.
+    bar->setStyleSheet(QStringLiteral(
+        "QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2a0609, stop:1 #12020a);"
+        " color: #f3d27a; border-bottom: 1px solid #b8892a; }"
+        "QMenuBar::item { background: transparent; padding: 3px 9px; }"
+        "QMenuBar::item:selected { background: #7c1420; color: #fff3c4; }"
+        "QMenuBar::item:pressed { background: #a01c2a; color: #ffffff; }"
+        "QMenuBar::item:disabled { color: #7a6a50; }"));
     const struct { const char* text; const char* name; const Control* control; void (Zel::*handler)(); } commands[5] = {
         {"&about", "mnuabout", &zel.form.mnuabout, &Zel::mnuabout_Click},
         {"&Paytable", "mnuptble", &zel.form.mnuptble, &Zel::mnuptble_Click},

@@ -49,10 +49,18 @@ double QtPlatform::rnd() {
 }
 
 void QtPlatform::wait(int ms) {
-    // The drawing counts inside the wait, so a landing lasts the sum of its waits.
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms > 0 ? ms : 0);
+    // The drawing counts inside the wait, so an animation lasts the sum of its waits. Frames of
+    // one animation follow each other: when this wait starts just after the last one ended (the
+    // thread woke a little late), it is counted from where the last one was due, so lateness
+    // does not add up over a landing. After a real pause the count starts afresh.
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    const auto late = now - lastdue;
+    const auto start = (late >= steady_clock::duration::zero() && late < milliseconds(catchupms)) ? lastdue : now;
+    const auto due = start + milliseconds(ms > 0 ? ms : 0);
     if (renderhook) renderhook();
-    if (options.sleeps) std::this_thread::sleep_until(until);
+    if (options.sleeps) std::this_thread::sleep_until(due);
+    lastdue = due;
 }
 
 void QtPlatform::doevents() {

@@ -2,6 +2,7 @@
 // The platform of the real game: one random generator, waits that block the window thread,
 // the Qt event pump, the sound bank, Qt message boxes, the user's settings store and the
 // screen. The main window plugs in how it draws itself and how it scales.
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -53,7 +54,9 @@ public:
 #endif
 
 private:
+    static constexpr int catchupms = 25;  // the most a late frame is made up by the next one
     Options options;
+    std::chrono::steady_clock::time_point lastdue;
     GameRandom rng;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<SoundBank> sounds;
