@@ -77,6 +77,7 @@ ChainFigures solvechain(const SpinLaw& base, const SpinLaw& feature) {
 
     ChainFigures f;
     f.featurespergame = dot(p, trigger);
+    f.hitspergame = dot(p, base.hits[0]) + f.featurespergame;
     f.winpergame = dot(p, base.win[0]) + dot(p, featurewin);
     if (f.featurespergame > 0) {
         f.featurewin = dot(p, featurewin) / f.featurespergame;

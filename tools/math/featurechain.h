@@ -20,11 +20,13 @@ struct SpinLaw {
     std::vector<int> awards;         // distinct awards; awards[0] == 0
     std::vector<Matrix> move;        // move[k](h, h'): chance of a spin awarding awards[k] that leaves h'
     std::vector<Vector> win;         // win[k][h]: expected win of such spins (chance times mean win)
+    std::vector<Vector> hits;        // hits[k][h]: chance of such a spin that wins anything
 };
 
 struct ChainFigures {
     double winpergame = 0;       // coins won per paid game (a spin outside a feature; a feature counts once)
     double featurespergame = 0;  // features started per paid game
+    double hitspergame = 0;      // paid games that win anything (a feature always does: its scatters pay)
     double featurewin = 0;       // coins won in a feature, its triggering spin included
     double featurespins = 0;     // spins of a feature, its triggering spin included
 };

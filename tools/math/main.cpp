@@ -3,6 +3,7 @@
 #include <QSaveFile>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <exception>
 
 #include "math/arguments.h"
@@ -30,9 +31,11 @@ int run(const Command& c) {
     }
     case Task::par: {
         const auto start = std::chrono::steady_clock::now();
+        const std::clock_t cpustart = std::clock();
         const ParFigures p = workoutpar({c.lines}).front();
         const double seconds = since(start);
-        print(c.json ? parjson(p, seconds) : partext(p, seconds).toUtf8());
+        const double cpuseconds = double(std::clock() - cpustart) / CLOCKS_PER_SEC;
+        print(c.json ? parjson(p, seconds, cpuseconds) : partext(p, seconds, cpuseconds).toUtf8());
         return 0;
     }
     case Task::simulate: {

@@ -30,6 +30,7 @@ SpinLaw spinlaw(const SpinOutcomes& outcomes, const LinesOutcomes& l, int machin
     s.awards = distinctawards();
     s.move.assign(s.awards.size(), Matrix(n));
     s.win.assign(s.awards.size(), Vector(size_t(n), 0.0));
+    s.hits.assign(s.awards.size(), Vector(size_t(n), 0.0));
 
     for (int from = 0; from < n; ++from) {
         // A spin with a held reel always stands; from state 0 a voided spin is drawn again
@@ -59,6 +60,7 @@ SpinLaw spinlaw(const SpinOutcomes& outcomes, const LinesOutcomes& l, int machin
                         const int k = awardindex(s.awards, sc);
                         s.move[size_t(k)](from, to) += weight * double(c.spins);
                         s.win[size_t(k)][size_t(from)] += win * double(c.win);
+                        s.hits[size_t(k)][size_t(from)] += weight * double(c.hits);
                     }
         // Held states see every combination their held reels allow once; state 0 sees the
         // standing ones, whose total weight divides out.
@@ -67,6 +69,7 @@ SpinLaw spinlaw(const SpinOutcomes& outcomes, const LinesOutcomes& l, int machin
         for (size_t k = 0; k < s.awards.size(); ++k) {
             for (int to = 0; to < n; ++to) s.move[k](from, to) /= total;
             s.win[k][size_t(from)] /= total;
+            s.hits[k][size_t(from)] /= total;
         }
     }
     return s;
@@ -90,6 +93,7 @@ SettingFigures settingfigures(const SpinOutcomes& outcomes, const LinesOutcomes&
     SettingFigures f;
     f.machinepay = machinepay;
     f.rtp = c.winpergame / l.stake;
+    f.hitfrequency = c.hitspergame;
     f.featurefrequency = c.featurespergame;
     f.meanfeaturewin = c.featurewin / l.stake;
     f.meanfeaturespins = c.featurespins;

@@ -20,6 +20,7 @@ struct BaseFigures {
 struct SettingFigures {
     int machinepay = 0;
     double rtp = 0;               // total won / wager over an endless session without gambling
+    double hitfrequency = 0;      // games that win anything (a feature counts as one game)
     double featurefrequency = 0;  // features started per game
     double meanfeaturewin = 0;    // a feature's total (its triggering spin included), in stakes
     double meanfeaturespins = 0;  // spins of a feature, its triggering spin included

@@ -71,10 +71,11 @@ QString spintext(const SpinReport& r, int lines, int bet) {
     return t;
 }
 
-QByteArray parjson(const ParFigures& p, double seconds) {
+QByteArray parjson(const ParFigures& p, double seconds, double cpuseconds) {
     QJsonObject settings;
     for (const SettingFigures& s : p.settings)
         settings.insert(QString::number(s.machinepay), QJsonObject{{"rtp", s.rtp},
+                                                                   {"hit_frequency", s.hitfrequency},
                                                                    {"feature_frequency", s.featurefrequency},
                                                                    {"mean_feature_win", s.meanfeaturewin},
                                                                    {"mean_feature_spins", s.meanfeaturespins}});
@@ -84,11 +85,12 @@ QByteArray parjson(const ParFigures& p, double seconds) {
                                        {"sd", p.base.sd},
                                        {"trigger_frequency", p.base.triggerfrequency}}},
                   {"settings", settings},
-                  {"seconds", seconds}};
+                  {"seconds", seconds},
+                  {"cpu_seconds", cpuseconds}};
     return document(o);
 }
 
-QString partext(const ParFigures& p, double seconds) {
+QString partext(const ParFigures& p, double seconds, double cpuseconds) {
     QString t = QStringLiteral("The machine at %1 lines, exact over all 22^5 stop combinations\n\n").arg(p.lines);
     t += QStringLiteral("The spin alone (no wild hold, no pay setting, no free spins)\n");
     t += row(QStringLiteral("return to player"), percent(p.base.rtp));
@@ -98,11 +100,12 @@ QString partext(const ParFigures& p, double seconds) {
     for (const SettingFigures& s : p.settings) {
         t += QStringLiteral("\nThe whole game, pay setting %1 (%2)\n").arg(s.machinepay).arg(settingname(s.machinepay));
         t += row(QStringLiteral("return to player"), percent(s.rtp));
+        t += row(QStringLiteral("hit frequency (games)"), QString::number(s.hitfrequency, 'f', 6));
         t += row(QStringLiteral("features per game"), QString::number(s.featurefrequency, 'f', 6));
         t += row(QStringLiteral("mean feature win (stakes)"), QString::number(s.meanfeaturewin, 'f', 4));
         t += row(QStringLiteral("mean feature spins"), QString::number(s.meanfeaturespins, 'f', 4));
     }
-    t += QStringLiteral("\nWorked out in %1 s\n").arg(seconds, 0, 'f', 3);
+    t += QStringLiteral("\nWorked out in %1 s (%2 s of processor time)\n").arg(seconds, 0, 'f', 3).arg(cpuseconds, 0, 'f', 3);
     return t;
 }
 
@@ -118,6 +121,7 @@ QByteArray simulationjson(const SimulationFigures& f, const SimulationSettings& 
                   {"features_per_spin", f.featuresperspin},
                   {"spins_per_second", f.spinspersecond},
                   {"seconds", f.seconds},
+                  {"cpu_seconds", f.cpuseconds},
                   {"games", double(f.games)},
                   {"feature_spins", double(f.featurespins)},
                   {"total", double(f.total)},
@@ -135,6 +139,8 @@ QString simulationtext(const SimulationFigures& f, const SimulationSettings& s) 
     t += row(QStringLiteral("features per spin"), QString::number(f.featuresperspin, 'f', 6));
     t += row(QStringLiteral("free spins played"), QString::number(f.featurespins));
     t += row(QStringLiteral("spins per second"), QString::number(f.spinspersecond, 'f', 0));
+    t += row(QStringLiteral("time (processor time)"),
+             QStringLiteral("%1 s (%2 s)").arg(f.seconds, 0, 'f', 3).arg(f.cpuseconds, 0, 'f', 3));
     return t;
 }
 

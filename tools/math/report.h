@@ -14,8 +14,9 @@ namespace zel::math {
 QByteArray spinjson(const SpinReport& r, int lines, int bet);
 QString spintext(const SpinReport& r, int lines, int bet);
 
-QByteArray parjson(const ParFigures& p, double seconds);
-QString partext(const ParFigures& p, double seconds);
+// seconds on the wall clock and of processor time.
+QByteArray parjson(const ParFigures& p, double seconds, double cpuseconds);
+QString partext(const ParFigures& p, double seconds, double cpuseconds);
 
 QByteArray simulationjson(const SimulationFigures& f, const SimulationSettings& s);
 QString simulationtext(const SimulationFigures& f, const SimulationSettings& s);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <stdexcept>
 #include <vector>
 
@@ -95,6 +96,7 @@ SimulationFigures simulate(const SimulationSettings& s) {
     const int batches = int(std::min<int64_t>(batchcount, s.spins));
     std::vector<Batch> batch(static_cast<size_t>(batches));
     const auto started = std::chrono::steady_clock::now();
+    const std::clock_t cpustarted = std::clock();
     int64_t played = 0;
     for (int b = 0; b < batches; ++b) {
         const int64_t end = s.spins * (b + 1) / batches;
@@ -118,6 +120,7 @@ SimulationFigures simulate(const SimulationSettings& s) {
         f.wager += batch[size_t(b)].wager;
     }
     f.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    f.cpuseconds = double(std::clock() - cpustarted) / CLOCKS_PER_SEC;
 
     f.rtp = f.wager > 0 ? double(f.total) / double(f.wager) : 0;
     f.hitfrequency = double(f.hits) / double(s.spins);

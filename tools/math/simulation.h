@@ -24,8 +24,9 @@ struct SimulationFigures {
     double cilow = 0, cihigh = 0;  // 99% confidence interval of rtp from batch means
     double hitfrequency = 0;
     double featuresperspin = 0;
-    double seconds = 0;
-    double spinspersecond = 0;     // paid spins per second
+    double seconds = 0;            // on the clock on the wall
+    double cpuseconds = 0;         // of processor time, which a busy machine does not stretch
+    double spinspersecond = 0;     // paid spins per second on the wall clock
 };
 
 // Throws std::runtime_error when the handlers stop playing (a feature that cannot be collected).

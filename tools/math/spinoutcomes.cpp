@@ -135,6 +135,7 @@ SpinOutcomes enumeratespins(const std::vector<int>& lines, int reel1stops) {
                             for (int i = 0; i < npassages; ++i) {
                                 OutcomeCell& c = l.cells[out.cellindex(passage[i].from, passage[i].to, scatters, wildpays, over)];
                                 ++c.spins;
+                                c.hits += win > 0;
                                 c.win += win;
                             }
                             ++l.combinations;

@@ -16,6 +16,7 @@ constexpr int scattercounts = reelcount + 1;  // 0..5 reels with a scatter
 // twice the stake. Win in coins at one coin a line.
 struct OutcomeCell {
     int64_t spins = 0;
+    int64_t hits = 0;  // spins that win anything
     int64_t win = 0;
 };
 

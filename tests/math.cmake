@@ -1,0 +1,5 @@
+# The machine's figures: one spin's evaluation, the exact figures and their Markov chain, the
+# simulation through the handlers, the command line of zelslots-math, and the embedded table.
+zel_add_test(tst_math SOURCES tst_math.cpp LABEL unit LIBS zelmath zelreturntable_rc)
+target_compile_definitions(tst_math PRIVATE ZEL_MATH_TOOL="$<TARGET_FILE:zelslots-math>")
+add_dependencies(tst_math zelslots-math)
