@@ -44,8 +44,8 @@ struct OptionsForm {
 
     Control payout = captioned(QStringLiteral("Payout %"));
     OptionButton Amtpayout[3];
-    // Under the pay options: the return to player of the chosen pay setting. Its figures are not
-    // measured yet, so it stays empty until they are.
+    // Under the pay options: the return to player of the chosen pay setting at the lines being
+    // played, from the table the build works out (players/returntable.h).
     Control lblpayreturn;
 
     Control Framespeed = captioned(QStringLiteral("Reel Speed"));

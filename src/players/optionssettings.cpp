@@ -1,6 +1,7 @@
 // The settings of the options window, and the ways it closes.
 #include "players/options.h"
 #include "players/playerstore.h"
+#include "players/returntable.h"
 #include "shell/display.h"
 
 namespace zel {
@@ -26,6 +27,7 @@ void Options::wincounter_Click(int Index) {
 void Options::Amtpayout_Click(int Index) {
     if (Index < 0 || Index > 2) return;
     player.machinepay = paysetting[Index];
+    form.lblpayreturn.caption = returntoplayercaption(player.machinepay, zel.linesplayed);
 }
 
 namespace {
