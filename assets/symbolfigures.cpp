@@ -98,15 +98,22 @@ void drawuncle(QPainter& p) {
     p.setBrush(QColor(40, 65, 160));
     p.drawPath(sleeve);
     p.setBrush(QColor(250, 250, 250));
-    p.drawEllipse(QPointF(66, 79), 8, 6);
+    p.drawEllipse(QPointF(68, 80), 9, 7);
     p.setBrush(skin);
-    p.drawEllipse(QPointF(62, 75), 8, 7);
-    p.setBrush(skinshade);
-    p.drawLine(QPointF(58, 72), QPointF(66, 71));
-    p.setBrush(skin);
-    p.drawEllipse(QPointF(56, 79), 5, 5.5);
-    p.setBrush(QColor(255, 225, 210));
-    p.drawEllipse(QPointF(55, 79.5), 2.2, 2.6);
+    p.drawEllipse(QPointF(62, 74), 10, 8.5);
+    p.setPen(QPen(skinshade.darker(115), 0.9));
+    for (int k = 0; k < 3; ++k)
+        p.drawArc(QRectF(56 + k * 4, 66, 5, 5), 0, 180 * 16);  // knuckles
+    // The index finger points straight out of the picture: a round, shaded tip with its nail on top.
+    QRadialGradient tip(QPointF(52.5, 77.5), 8);
+    tip.setColorAt(0, skin.lighter(106));
+    tip.setColorAt(1, skinshade);
+    p.setPen(QPen(outline, 1.0));
+    p.setBrush(tip);
+    p.drawEllipse(QPointF(54, 79), 6.8, 6.8);
+    p.setPen(QPen(skinshade.darker(130), 0.6));
+    p.setBrush(QColor(255, 232, 222));
+    p.drawEllipse(QPointF(54, 75.4), 3.2, 2.2);
 }
 
 void drawpresident(QPainter& p) {
@@ -131,34 +138,35 @@ void drawpresident(QPainter& p) {
     p.setClipPath(inside);
     // Dark suit, white shirt, red tie.
     QPainterPath suit;
-    suit.moveTo(24, 84);
-    suit.cubicTo(28, 66, 38, 62, 50, 62);
-    suit.cubicTo(62, 62, 72, 66, 76, 84);
+    suit.moveTo(22, 84);
+    suit.cubicTo(26, 63, 36, 58, 50, 58);
+    suit.cubicTo(64, 58, 74, 63, 78, 84);
     suit.closeSubpath();
     p.setPen(QPen(QColor(10, 10, 20), 0.8));
     p.setBrush(QColor(35, 35, 45));
     p.drawPath(suit);
     p.setBrush(QColor(250, 250, 250));
-    p.drawPolygon(QPolygonF({QPointF(43, 62), QPointF(50, 80), QPointF(57, 62)}));
+    p.drawPolygon(QPolygonF({QPointF(41, 58), QPointF(50, 80), QPointF(59, 58)}));
     p.setBrush(QColor(200, 25, 35));
-    p.drawPolygon(QPolygonF({QPointF(48.5, 64), QPointF(51.5, 64), QPointF(53, 78), QPointF(50, 81), QPointF(47, 78)}));
+    p.drawPolygon(QPolygonF({QPointF(48.3, 60), QPointF(51.7, 60), QPointF(53.2, 76), QPointF(50, 80), QPointF(46.8, 76)}));
     // Neck, ears, face.
     p.setPen(QPen(outline, 0.9));
     p.setBrush(skinshade);
-    p.drawRect(QRectF(45, 52, 10, 11));
+    p.drawRect(QRectF(45, 51, 10, 8));
     p.setBrush(skin);
     p.drawEllipse(QPointF(38.5, 41), 2.5, 4);
     p.drawEllipse(QPointF(61.5, 41), 2.5, 4);
     p.drawEllipse(QPointF(50, 40), 11.5, 14.5);
     // Greying hair with a side parting.
     QPainterPath hair;
-    hair.moveTo(38.5, 40);
-    hair.cubicTo(37, 24, 48, 22, 56, 25);
-    hair.cubicTo(62, 27, 63, 32, 61.5, 40);
-    hair.cubicTo(60, 33, 56, 30, 46, 31);
-    hair.cubicTo(42, 32, 40, 35, 38.5, 40);
+    hair.moveTo(38.2, 42);
+    hair.cubicTo(35, 22, 50, 19, 58, 23);
+    hair.cubicTo(64, 26, 64, 34, 61.8, 42);
+    hair.cubicTo(61, 35, 58, 31, 52, 31);
+    hair.cubicTo(48, 32, 44, 29, 42, 32);
+    hair.cubicTo(40, 35, 39, 38, 38.2, 42);
     hair.closeSubpath();
-    p.setBrush(QColor(150, 145, 140));
+    p.setBrush(vertical(QRectF(36, 20, 28, 22), QColor(175, 170, 165), QColor(110, 100, 95)));
     p.drawPath(hair);
     eye(p, QPointF(45.5, 40));
     eye(p, QPointF(54.5, 40));

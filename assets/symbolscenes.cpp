@@ -35,7 +35,7 @@ void carvedface(QPainter& p, QPointF c, qreal s, qreal turn) {
     head.cubicTo(7, 4, 4, 10, 0, 10.5);
     head.cubicTo(-4, 10, -7, 4, -6.5, -5);
     p.fillPath(head, lit);
-    p.setPen(QPen(QColor(120, 110, 100, 150), 0.7));
+    p.setPen(QPen(QColor(120, 110, 100, 70), 0.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(head);
     // Hair line: a darker cap of rough rock.
@@ -45,9 +45,15 @@ void carvedface(QPainter& p, QPointF c, qreal s, qreal turn) {
     hair.cubicTo(3, -8, -3, -8, -6.5, -5);
     p.fillPath(hair, QColor(140, 130, 118));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(105, 95, 85, 170));
-    p.drawEllipse(QPointF(-2.6 + turn, -1.6), 1.9, 1.3);
-    p.drawEllipse(QPointF(2.6 + turn, -1.6), 1.9, 1.3);
+    for (qreal side : {-2.6, 2.6}) {
+        QRadialGradient socket(QPointF(side + turn, -1.4), 2.2);
+        socket.setColorAt(0, QColor(95, 85, 75, 200));
+        socket.setColorAt(1, QColor(95, 85, 75, 0));
+        p.setBrush(socket);
+        p.drawEllipse(QPointF(side + turn, -1.4), 2.2, 1.7);
+        p.setBrush(QColor(250, 245, 235, 150));
+        p.drawEllipse(QPointF(side + turn, -3.6), 2.0, 0.7);  // the lit brow above it
+    }
     QPainterPath nose;
     nose.moveTo(turn, -1.5);
     nose.lineTo(turn + 1.8, 3.6);
