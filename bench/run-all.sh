@@ -17,5 +17,6 @@ run() {
 
 run "presentation CPU" ondisplay "$build/bench/bench_presentation_cpu"
 run "landing fidelity" ondisplay "$build/bench/bench_landing_fidelity"
+run "headless spins per second" "$build/bench/bench_spins_per_second"
 
 exit $failed

@@ -26,6 +26,9 @@ private slots:
     void aStepThatLeavesThirtyTwoBitsIsSkipped();
     void wholeNumbersAreShownPlain_data();
     void wholeNumbersAreShownPlain();
+    void aCaptionRewrittenInPlaceReadsTheNewAmount_data();
+    void aCaptionRewrittenInPlaceReadsTheNewAmount();
+    void rewritingACaptionNeverChangesACopyOfIt();
 };
 
 void Numeric::moneyIsShownInDollarsWithoutTrailingZeros_data() {
@@ -128,6 +131,40 @@ void Numeric::wholeNumbersAreShownPlain() {
     QFETCH(qint64, value);
     QFETCH(QString, text);
     QCOMPARE(decimal(value), text);
+}
+
+void Numeric::aCaptionRewrittenInPlaceReadsTheNewAmount_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("a longer text") << "$ 1" << qint64(-2147483648LL);
+    QTest::newRow("a shorter text") << "$ 21474836.47 and more" << qint64(5);
+    QTest::newRow("an empty caption") << "" << qint64(1230);
+    QTest::newRow("zero") << "123456" << qint64(0);
+}
+
+void Numeric::aCaptionRewrittenInPlaceReadsTheNewAmount() {
+    QFETCH(QString, before);
+    QFETCH(qint64, value);
+    QString money = before;
+    money.detach();
+    setmoneyform(money, value);
+    QCOMPARE(money, moneyform(value));
+    QString plain = before;
+    plain.detach();
+    setdecimal(plain, value);
+    QCOMPARE(plain, decimal(value));
+}
+
+void Numeric::rewritingACaptionNeverChangesACopyOfIt() {
+    QString caption = QStringLiteral("$ 12345.67");
+    caption.detach();
+    const QString shown = caption;  // a window holding the text it drew
+    setmoneyform(caption, 25);
+    QCOMPARE(caption, QStringLiteral("$ 0.25"));
+    QCOMPARE(shown, QStringLiteral("$ 12345.67"));
+    QString literal = QStringLiteral("Good Luck");
+    setdecimal(literal, 42);
+    QCOMPARE(literal, QStringLiteral("42"));
 }
 
 QTEST_GUILESS_MAIN(Numeric)

@@ -22,26 +22,28 @@ void Zel::landreels() {
     const int rs = player.reelspeed;
     const int speed = (rs == 1 || rs == 2 || rs == 4 || rs == 8 || rs == 10) ? rs : 1;
     const int step = framestep(speed);
-    const auto held = [this](int r) {
-        return (r == 2 && heldreel2 > 0) || (r == 3 && heldreel3 > 0) || (r == 4 && heldreel4 > 0);
-    };
+    // Nothing runs between the frames but the waits, so the holds and resting places are read
+    // once; kept in locals, they stay in registers across the platform calls.
+    const bool held[reelcount + 1] = {false, false, heldreel2 > 0, heldreel3 > 0, heldreel4 > 0, false};
+    int32_t rest[reelcount + 1];
+    for (int r = 1; r <= reelcount; ++r) rest[r] = reeltop[r];
     auto& reel = form.reel;
     int32_t P = 0;
     int32_t d = 0;
 
     const auto phasesounds = [&](int k) {
-        P = reeltop[k] + 600;
+        P = rest[k] + 600;
         d = 0;
-        if (freespins < 1 && !held(k)) playclip(116);
+        if (freespins < 1 && !held[k]) playclip(116);
         if (scattercell[k] > 0 && freespins < 1 && (k < 4 || scattercount >= 2)) playclip(scatterclip[k]);
     };
 
-    // Reel 1 lands while all the others roll.
-    for (int32_t y = -32400; y <= reeltop[1]; y += step) {
+    // Reel 1 lands while all the others roll; a held reel stays and its hold request ends here.
+    for (int32_t y = -32400; y <= rest[1]; y += step) {
         reel[1].top = y + 600;
-        if (held(2)) holdreel2 = 0; else reel[2].top = y;
-        if (held(3)) holdreel3 = 0; else reel[3].top = y;
-        if (held(4)) holdreel4 = 0; else reel[4].top = y;
+        if (held[2]) holdreel2 = 0; else reel[2].top = y;
+        if (held[3]) holdreel3 = 0; else reel[3].top = y;
+        if (held[4]) holdreel4 = 0; else reel[4].top = y;
         reel[5].top = y;
         platform.wait(phasedelay[1] + speed);
     }
@@ -49,16 +51,17 @@ void Zel::landreels() {
 
     // Reels 2..5 land in turn, each in two passes; the reel before creeps into its resting place.
     for (int k = 2; k <= reelcount; ++k) {
+        const int delay = phasedelay[k] + speed;
         for (int pass = 0; pass < 2; ++pass) {
-            for (int32_t y = reeltop[k] - 4050; y <= reeltop[k]; y += step) {
+            for (int32_t y = rest[k] - 4050; y <= rest[k]; y += step) {
                 if (d < 600) {
                     d += 60;
-                    if (!held(k - 1)) reel[k - 1].top = P - d;
+                    if (!held[k - 1]) reel[k - 1].top = P - d;
                 }
-                if (!held(k)) reel[k].top = y + 600;
+                if (!held[k]) reel[k].top = y + 600;
                 for (int j = k + 1; j <= reelcount; ++j)
-                    if (!held(j)) reel[j].top = y;
-                platform.wait(phasedelay[k] + speed);
+                    if (!held[j]) reel[j].top = y;
+                platform.wait(delay);
             }
         }
         phasesounds(k);

@@ -41,4 +41,10 @@ QString decimal(int64_t value);
 // (1230 -> "$ 12.3", 1200 -> "$ 12", 25 -> "$ 0.25", -5 -> "$ -0.05").
 QString moneyform(int64_t coins);
 
+// The same texts written into a caption, reusing its storage when it can (no allocation
+// for the captions that change with every spin).
+void setdecimal(QString& target, int64_t value);
+void setmoneyform(QString& target, int64_t coins);
+void settext(QString& target, const char* latin1, qsizetype length);
+
 }  // namespace zel

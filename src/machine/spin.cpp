@@ -26,7 +26,7 @@ void Zel::play_Click(int Index) {
         form.doublebutton.visible = true;
         form.LABWIN.caption = QStringLiteral("Good Luck");
         form.lblwin.caption = QStringLiteral(" ");
-        form.lbllast.caption = decimal(stake());
+        setdecimal(form.lbllast.caption, stake());
         showcredit();
         form.Timerwincounter.enabled = false;
     }

@@ -5,8 +5,8 @@ namespace zel {
 Zel::Zel(Player& p, Platform& pf) : player(p), platform(pf) {}
 
 void Zel::showcredit() {
-    form.PANELBANK.caption = decimal(player.bank);
-    form.Lblcredit.caption = moneyform(player.bank);
+    setdecimal(form.PANELBANK.caption, player.bank);
+    setmoneyform(form.Lblcredit.caption, player.bank);
 }
 
 void Zel::setplaycontrols(bool enabled) {
