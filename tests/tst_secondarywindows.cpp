@@ -9,6 +9,7 @@
 
 #include "fakeplatform.h"
 #include "machine/zel.h"
+#include "machine/zelwindow.h"
 #include "players/playerstore.h"
 #include "shell/secondarywindow.h"
 
@@ -161,6 +162,31 @@ private slots:
         d.settle();
         QVERIFY(!d.opened);
         QVERIFY(d.mainwindow.isEnabled());
+    }
+
+    void theOptionsMenuOfTheMachinesWindowOpensTheWindowAndOkGivesTheMachineBack() {
+        FakePlatform pf;
+        Player player;
+        Zel zel(player, pf);
+        ZelWindow window(zel);
+        installsecondarywindows(zel, window);
+        zel.Form_Load();
+        window.render();
+        window.show();
+        QAction* options = window.findChild<QAction*>(QStringLiteral("mnuplayer"));
+        QVERIFY(options);
+        options->trigger();
+        QVERIFY(!window.isEnabled());
+        QWidget* opened = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmzeloptions") && w->isVisible()) opened = w;
+        QVERIFY(opened);
+        QPointer<QWidget> guard(opened);
+        opened->findChild<QPushButton*>(QStringLiteral("btnokplayer"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!guard);
+        QVERIFY(window.isEnabled());
+        QCOMPARE(pf.getsetting(playersection(1), QStringLiteral("reelspeed")), QStringLiteral("1"));
     }
 
     void thePayTableShowsTheScheduleAndClosesWithItsButton() {

@@ -199,7 +199,6 @@ void OptionsWindow::open() {
     act([this] { options->Form_Load(); });
     if (!options->form.unloaded) {
         show();
-        raise();
         activateWindow();
         if (appliedfocus == QLatin1String("player1")) player1->setFocus(Qt::OtherFocusReason);
     } else {

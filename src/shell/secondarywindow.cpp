@@ -1,5 +1,7 @@
 #include "shell/secondarywindow.h"
 
+#include <QWindow>
+
 #include "machine/zel.h"
 #include "machine/zelwindow.h"
 #include "players/optionswindow.h"
@@ -14,13 +16,24 @@ void installsecondarywindows(Zel& machine, ZelWindow& window) {
     };
 }
 
+namespace {
+// A secondary window is a top-level window of its own (a child of the machine's window would be
+// disabled along with it), kept above the machine's window by the window manager.
+void keepabove(QWidget* window, QWidget* mainwindow) {
+    if (!mainwindow || !mainwindow->windowHandle()) return;
+    window->winId();
+    if (window->windowHandle()) window->windowHandle()->setTransientParent(mainwindow->windowHandle());
+}
+}  // namespace
+
 QWidget* opensecondarywindow(Zel& machine, QWidget* mainwindow, const std::function<void()>& rendermain,
                              SecondaryWindow which) {
-    // The machine's window is disabled while a secondary window is open: the secondary window is
-    // its own top-level window so that it stays usable, and it gives the machine back on closing.
+    // The machine's window is disabled while a secondary window is open; the secondary window gives
+    // it back on closing.
     switch (which) {
     case SecondaryWindow::about: {
         auto* about = new AboutWindow(machine, rendermain);
+        keepabove(about, mainwindow);
         const bool mainnormal =
             !mainwindow || !(mainwindow->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
         about->open(mainnormal);
@@ -28,11 +41,13 @@ QWidget* opensecondarywindow(Zel& machine, QWidget* mainwindow, const std::funct
     }
     case SecondaryWindow::paytable: {
         auto* pays = new PaytableWindow(machine, rendermain);
+        keepabove(pays, mainwindow);
         pays->open();
         return pays;
     }
     case SecondaryWindow::options: {
         auto* options = new OptionsWindow(machine, rendermain);
+        keepabove(options, mainwindow);
         if (mainwindow) {
             // Over the middle of the machine.
             options->adjustSize();
