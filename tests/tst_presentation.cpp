@@ -56,6 +56,8 @@ private slots:
     void everyLineRunsThroughItsOwnCells();
     void everySegmentMeetsTheRowsOfTheCellsItJoins_data();
     void everySegmentMeetsTheRowsOfTheCellsItJoins();
+    void noSegmentReachesIntoASymbol_data();
+    void noSegmentReachesIntoASymbol();
     void linesWithoutAColourOfTheirOwnGetDistinctColours();
 };
 
@@ -339,6 +341,22 @@ void PresentationTest::everySegmentMeetsTheRowsOfTheCellsItJoins() {
         }
     }
     for (bool c : covered) QVERIFY(c);
+}
+
+void PresentationTest::noSegmentReachesIntoASymbol_data() { everySegmentMeetsTheRowsOfTheCellsItJoins_data(); }
+
+// The segments are drawn over the reels: an end may touch a reel window's edge, never cross a symbol.
+void PresentationTest::noSegmentReachesIntoASymbol() {
+    QFETCH(int, line);
+    const ZelForm form;
+    constexpr int32_t edge = 180;  // twips, 12 pixels
+    for (const Segment& s : linetable[line].segments)
+        for (const int32_t x : {s.x1, s.x2})
+            for (int r = 1; r <= reelcount; ++r) {
+                const Control& window = form.Picture[r];
+                const bool deep = x > window.left + edge && x < window.left + window.width - edge;
+                QVERIFY2(!deep, qPrintable(QStringLiteral("x %1 lies inside reel %2").arg(x).arg(r)));
+            }
 }
 
 void PresentationTest::linesWithoutAColourOfTheirOwnGetDistinctColours() {
