@@ -67,8 +67,7 @@ int passages(const HoldModel& m, const int* s, Passage* out) {
 
 }  // namespace
 
-SpinOutcomes enumeratespins(const std::vector<int>& lines, int reel1stops) {
-    if (reel1stops < 1 || reel1stops > stopcount) throw std::invalid_argument("reel 1 has 22 stops");
+SpinOutcomes enumeratespins(const std::vector<int>& lines) {
     ProbePlatform platform;
     Player player;
     player.reelspeed = 1;
@@ -77,7 +76,6 @@ SpinOutcomes enumeratespins(const std::vector<int>& lines, int reel1stops) {
     SpinOutcomes out;
     out.holds = learnholds(zel);
     out.multipliers = learnmultipliers(zel, platform);
-    out.reel1stops = reel1stops;
     zel.betperline = 1;
     for (int n : lines) {
         LinesOutcomes l;
@@ -98,7 +96,7 @@ SpinOutcomes enumeratespins(const std::vector<int>& lines, int reel1stops) {
 
     zel.clearspin();
     level[0].take(zel);
-    for (s[1] = 1; s[1] <= reel1stops; ++s[1]) {
+    for (s[1] = 1; s[1] <= stopcount; ++s[1]) {
         level[0].put(zel);
         zel.reelstop[1] = int16_t(s[1]);
         zel.applystop(1);

@@ -32,12 +32,11 @@ struct SpinOutcomes {
     HoldModel holds;
     MultiplierLaw multipliers;
     std::vector<LinesOutcomes> bylines;
-    int reel1stops = stopcount;
 
     // The combinations a spin from this hold state can show (held reels keep their stop).
     int64_t combinationsfrom(int state) const {
-        int64_t n = reel1stops;
-        for (int r = 2; r <= holds.drawnreels(state); ++r) n *= stopcount;
+        int64_t n = 1;
+        for (int r = 1; r <= holds.drawnreels(state); ++r) n *= stopcount;
         return n;
     }
 
@@ -49,9 +48,8 @@ struct SpinOutcomes {
     size_t cellcount() const { return size_t(holds.statecount) * holds.statecount * scattercounts * 2 * overclasses(); }
 };
 
-// One pass over all combinations, paying each at every number of lines asked for.
-// Reels: the first `reel1stops` stops of reel 1 only (all 22 by default) - a smaller
-// enumeration for quick checks; the figures then describe that part of the machine.
-SpinOutcomes enumeratespins(const std::vector<int>& lines, int reel1stops = stopcount);
+// One pass over all combinations, paying each at every number of lines asked for (1..25).
+// Throws std::invalid_argument for any other number of lines.
+SpinOutcomes enumeratespins(const std::vector<int>& lines);
 
 }  // namespace zel::math
