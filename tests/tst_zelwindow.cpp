@@ -195,6 +195,18 @@ private slots:
         QCOMPARE(cabinet->size(), QSize(643, 444));
     }
 
+    void aVisibleHighlightFrameDrawsOverItsCell() {
+        auto* reel = control<QWidget>(QStringLiteral("Picture1"));
+        const QImage plain = reel->grab().toImage();
+        machine->form.flasher[2].visible = true;  // reel 1, middle row
+        window->render();
+        const QImage lit = reel->grab().toImage();
+        QVERIFY(plain != lit);
+        // The frame lies on the middle cell only.
+        QCOMPARE(lit.copy(0, 0, 100, 100), plain.copy(0, 0, 100, 100));
+        QVERIFY(lit.copy(0, 100, 100, 100) != plain.copy(0, 100, 100, 100));
+    }
+
     void theCaptionNamesTheCurrentPlayer() {
         machine->form.caption = QStringLiteral("Current Player       <b>Ann</b>");
         window->render();

@@ -11,14 +11,14 @@ namespace zel {
 namespace {
 // Places on the 254 x 350 panel, in pixels at scale 1, of the controls the game does not place.
 constexpr QRect risklabplace{4, 8, 246, 22};
-constexpr QRect cardplace{16, 36, 100, 153};
-constexpr QRect betredplace{150, 38, 70, 32};
-constexpr QRect betblackplace{150, 76, 70, 32};
-constexpr QRect suitplace(int i) { return {139 + ((i - 1) % 2) * 48, 116 + ((i - 1) / 2) * 48, 44, 44}; }
-constexpr QRect blackredplace{4, 212, 246, 17};
-constexpr QRect suitwinplace{4, 230, 246, 17};
-constexpr QRect pasthistoryplace{22, 302, 87, 40};
-constexpr QRect cancelbetplace{158, 306, 70, 32};
+constexpr QRect cardplace{18, 34, 100, 153};
+constexpr QRect betredplace{152, 36, 70, 32};
+constexpr QRect betblackplace{152, 74, 70, 32};
+constexpr QRect suitplace(int i) { return {139 + ((i - 1) % 2) * 52, 112 + ((i - 1) / 2) * 48, 44, 44}; }
+constexpr QRect blackredplace{8, 218, 152, 18};
+constexpr QRect suitwinplace{8, 236, 152, 18};
+constexpr QRect cancelbetplace{166, 220, 70, 32};
+constexpr QRect pasthistoryplace{83, 300, 87, 40};
 
 void syncbutton(ImageButtonWidget* button, const Control& c, const QRect& where, double scale) {
     place(button, scaledrect(where, scale));
@@ -44,6 +44,8 @@ void PanelLabelWidget::paintEvent(QPaintEvent*) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(qMax(7, int(height() * (emphasis ? 0.78 : 0.72))));
+    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(text) > width() - 2)
+        font.setPixelSize(font.pixelSize() - 1);
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 170));
     p.drawText(rect().translated(1, 1), Qt::AlignCenter, text);

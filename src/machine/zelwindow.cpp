@@ -166,15 +166,16 @@ void ZelWindow::buildtimers() {
         timers[i] = list[i];
         timers[i].timer = new QTimer(this);
         timers[i].timer->setTimerType(Qt::PreciseTimer);
-        const auto handler = list[i].handler;
-        const auto field = list[i].field;
-        connect(timers[i].timer, &QTimer::timeout, this, [this, handler, field] {
-            // A tick that was already queued when the game stopped its timer does nothing.
-            if (!(zel.form.*field).enabled) return;
-            (zel.*handler)();
-            render();
-        });
+        connect(timers[i].timer, &QTimer::timeout, this, [this, i] { tick(i); });
     }
+}
+
+void ZelWindow::tick(int i) {
+    const TimerControl& t = timers[i];
+    // A tick that was already queued when the game stopped its timer does nothing.
+    if (!(zel.form.*(t.field)).enabled) return;
+    (zel.*(t.handler))();
+    render();
 }
 
 void ZelWindow::dispatch(const Control* control, const std::function<void()>& handler) {

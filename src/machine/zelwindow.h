@@ -49,6 +49,7 @@ private:
     // Runs a handler for a click on `control` unless the control (or the window) is disabled or hidden.
     void dispatch(const Control* control, const std::function<void()>& handler);
     void dispatchkey(int key);
+    void tick(int timer);
 
     void renderreels(double scale);
     void renderdeck(double scale);
