@@ -107,7 +107,7 @@ void DisplayWidget::paintmeter(QPainter& p, const QRectF& screen) {
 void DisplayWidget::paintbanner(QPainter& p, const QRectF& screen) {
     const QString shown = value.trimmed();
     const QRectF area = screen.adjusted(6 * scale, 0, -6 * scale, 0);
-    p.setFont(fitted(ledfamily, area.height() * 0.6, shown, area.width()));
+    p.setFont(fitted(ledfamily, area.height() * 0.45, shown, area.width()));
     ledtext(p, area, Qt::AlignCenter, shown, led);
 }
 
