@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -205,6 +206,16 @@ private slots:
         // The frame lies on the middle cell only.
         QCOMPARE(lit.copy(0, 0, 100, 100), plain.copy(0, 0, 100, 100));
         QVERIFY(lit.copy(0, 100, 100, 100) != plain.copy(0, 100, 100, 100));
+    }
+
+    void theQuickCreditMenuCommandAddsCredit() {
+        givecredit(100);
+        auto* quick = window->findChild<QAction*>(QStringLiteral("mnuquickcredit"));
+        QVERIFY(quick);
+        QCOMPARE(quick->text(), QStringLiteral("Quick Credit"));
+        quick->trigger();
+        QCOMPARE(player->bank, 5100);
+        QCOMPARE(control<DisplayWidget>(QStringLiteral("PANELBANK"))->valuetext(), QStringLiteral("5100"));
     }
 
     void theCaptionNamesTheCurrentPlayer() {

@@ -145,11 +145,11 @@ void ZelWindow::buildmenus() {
     for (int i = 0; i < 5; ++i) {
         QAction* action = bar->addAction(QString::fromLatin1(commands[i].text));
         action->setObjectName(QString::fromLatin1(commands[i].name));
-        const auto handler = commands[i].handler;
-        connect(action, &QAction::triggered, this, [this, control = commands[i].control, handler] {
-            dispatch(control, [this, handler] { (zel.*handler)(); });
+        menus[i] = {action, commands[i].control, commands[i].handler};
+        connect(action, &QAction::triggered, this, [this, i] {
+            const MenuCommand& m = menus[i];
+            dispatch(m.control, [this, &m] { (zel.*(m.handler))(); });
         });
-        menus[i] = {action, commands[i].control};
     }
 }
 

@@ -84,6 +84,7 @@ private:
     struct MenuCommand {
         QAction* action;
         const Control* control;
+        void (Zel::*handler)();
     };
     MenuCommand menus[5] = {};
 
