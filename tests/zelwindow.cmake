@@ -1,1 +1,3 @@
+# The main window and the real platform under it (offscreen).
 zel_add_test(tst_zelwindow SOURCES tst_zelwindow.cpp LABEL ui LIBS zelui)
+zel_add_test(tst_qtplatform SOURCES tst_qtplatform.cpp LABEL ui LIBS zelui)
