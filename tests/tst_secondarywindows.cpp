@@ -38,6 +38,9 @@ struct Desk {
         player.games = 20;
     }
 
+    // A window still open when the test ends goes with the machine it belongs to.
+    ~Desk() { delete opened; }
+
     template <class T>
     T* find(const char* name) const { return opened ? opened->findChild<T*>(QLatin1String(name)) : nullptr; }
     // Lets the closed window finish deleting itself.
@@ -57,6 +60,7 @@ private slots:
         QVERIFY(d.opened->isVisible());
         QVERIFY(d.opened->isEnabled());
         QVERIFY(!d.mainwindow.isEnabled());
+        QVERIFY(d.opened->screen()->availableGeometry().contains(d.opened->frameGeometry()));
         QCOMPARE(d.opened->windowTitle(), QStringLiteral("ZEL Options"));
         QCOMPARE(d.find<QRadioButton>("machine(1)")->text(), QStringLiteral("Vacant"));
         QVERIFY(d.find<QRadioButton>("machine(1)")->isChecked());
@@ -182,6 +186,7 @@ private slots:
             if (w->objectName() == QLatin1String("frmzeloptions") && w->isVisible()) opened = w;
         QVERIFY(opened);
         QPointer<QWidget> guard(opened);
+        QVERIFY(opened->isEnabled());
         opened->findChild<QPushButton*>(QStringLiteral("btnokplayer"))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!guard);

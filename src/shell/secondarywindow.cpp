@@ -1,5 +1,8 @@
 #include "shell/secondarywindow.h"
 
+#include <algorithm>
+
+#include <QScreen>
 #include <QWindow>
 
 #include "machine/zel.h"
@@ -49,9 +52,15 @@ QWidget* opensecondarywindow(Zel& machine, QWidget* mainwindow, const std::funct
         auto* options = new OptionsWindow(machine, rendermain);
         keepabove(options, mainwindow);
         if (mainwindow) {
-            // Over the middle of the machine.
+            // Over the middle of the machine, but wholly on the screen.
             options->adjustSize();
-            options->move(mainwindow->frameGeometry().center() - options->rect().center());
+            QPoint at = mainwindow->frameGeometry().center() - options->rect().center();
+            if (const QScreen* screen = mainwindow->screen()) {
+                const QRect room = screen->availableGeometry();
+                at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - options->width())));
+                at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - options->height())));
+            }
+            options->move(at);
         }
         options->open();
         return options;
