@@ -70,9 +70,15 @@ GamblePanelWidget::GamblePanelWidget(QWidget* parent) : QWidget(parent) {
     betblack->setfacepath(QStringLiteral(":/faces/betblack.png"));
     cancelbet = button(QStringLiteral("cancelbet"), QStringLiteral("COLLECT"));
     cancelbet->setfacepath(QStringLiteral(":/faces/cancelbet.png"));
+    betred->setToolTip(QStringLiteral("Red card: double the amount at risk"));
+    betblack->setToolTip(QStringLiteral("Black card: double the amount at risk"));
+    cancelbet->setToolTip(QStringLiteral("Collect the amount at risk"));
     static const char* const suitnames[5] = {"", "\u2665", "\u2663", "\u2666", "\u2660"};
-    for (int i = 1; i <= 4; ++i)
+    static const char* const suittips[5] = {"", "Hearts", "Clubs", "Diamonds", "Spades"};
+    for (int i = 1; i <= 4; ++i) {
         suitbet[i] = button(QStringLiteral("suitbet(%1)").arg(i), QString::fromUtf8(suitnames[i]));
+        suitbet[i]->setToolTip(QStringLiteral("%1: four times the amount at risk").arg(QLatin1String(suittips[i])));
+    }
     for (int i = 1; i <= 5; ++i) {
         historypic[i] = button(QStringLiteral("historypic(%1)").arg(i), QString());
         historypic[i]->setinert(true);

@@ -96,13 +96,22 @@ void ZelWindow::builddeck() {
         connect(play[i], &QAbstractButton::clicked, this,
                 [this, i] { dispatch(&zel.form.play[i], [this, i] { zel.play_Click(i); }); });
     }
+    for (int i = 1; i <= 5; ++i)
+        payline[i]->setToolTip(QStringLiteral("Play %1 line%2").arg(paylinelines[i]).arg(i > 1 ? "s" : ""));
+    for (int i = 1; i <= 6; ++i)
+        play[i]->setToolTip(QStringLiteral("Spin with %1 coin%2 on each line (space bar repeats the last bet)")
+                                .arg(playbet[i])
+                                .arg(i > 1 ? "s" : ""));
     COINSIN = makebutton(QStringLiteral("COINSIN"), QStringLiteral(":/faces/COINSIN.png"), QStringLiteral("COIN"));
+    COINSIN->setToolTip(QStringLiteral("Insert 20 coins"));
     connect(COINSIN, &QAbstractButton::clicked, this, [this] { dispatch(&zel.form.COINSIN, [this] { zel.COINSIN_Click(); }); });
     doublebutton = makebutton(QStringLiteral("doublebutton"), QStringLiteral(":/faces/doublebutton.png"),
                               QStringLiteral("GAMBLE"));
     connect(doublebutton, &QAbstractButton::clicked, this,
             [this] { dispatch(&zel.form.doublebutton, [this] { zel.doublebutton_Click(); }); });
+    doublebutton->setToolTip(QStringLiteral("Gamble the win on a card"));
     takewin = makebutton(QStringLiteral("takewin"), QStringLiteral(":/faces/takewin.png"), QStringLiteral("COLLECT"));
+    takewin->setToolTip(QStringLiteral("Collect the free-spin winnings"));
     connect(takewin, &QAbstractButton::clicked, this, [this] { dispatch(&zel.form.takewin, [this] { zel.takewin_Click(); }); });
 
     creditmeter = new DisplayWidget(DisplayWidget::Style::meter, cabinetwidget);
