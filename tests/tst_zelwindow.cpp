@@ -208,6 +208,27 @@ private slots:
         QVERIFY(lit.copy(0, 100, 100, 100) != plain.copy(0, 100, 100, 100));
     }
 
+    void theGamblePanelOpensOverTheReelsAndTakesBets() {
+        givecredit(1000);
+        machine->currentwin = 40;
+        machine->form.doublebutton.enabled = true;
+        window->render();
+        QTest::mouseClick(control(QStringLiteral("doublebutton")), Qt::LeftButton);
+        auto* panel = control<QWidget>(QStringLiteral("pandouble"));
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->geometry().intersects(control<QWidget>(QStringLiteral("Picture3"))->geometry()));
+        QCOMPARE(player->bank, 960);
+
+        platform->scripted.push_back(0.1);  // the ace of hearts
+        QTest::mouseClick(control(QStringLiteral("betred")), Qt::LeftButton);
+        QCOMPARE(machine->atrisk, 80);
+        QVERIFY(control<QWidget>(QStringLiteral("historypic(1)"))->isVisible());
+
+        QTest::mouseClick(control(QStringLiteral("cancelbet")), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(player->bank, 1040);
+    }
+
     void theQuickCreditMenuCommandAddsCredit() {
         givecredit(100);
         auto* quick = window->findChild<QAction*>(QStringLiteral("mnuquickcredit"));
