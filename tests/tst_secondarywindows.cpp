@@ -168,6 +168,28 @@ private slots:
         QVERIFY(d.mainwindow.isEnabled());
     }
 
+    void escapeClosesEachWindowAndGivesTheMachineBack_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("about") << int(SecondaryWindow::about);
+        QTest::newRow("pay table") << int(SecondaryWindow::paytable);
+        QTest::newRow("options, from the name box") << int(SecondaryWindow::options);
+    }
+    void escapeClosesEachWindowAndGivesTheMachineBack() {
+        QFETCH(int, which);
+        Desk d;
+        d.player.winroll = 1;
+        d.zel.form.enabled = false;
+        d.zel.openwindow(SecondaryWindow(which));
+        QWidget* target = d.opened;
+        if (auto* box = d.find<QLineEdit>("player1")) target = box;
+        QTest::keyClick(target, Qt::Key_Escape);
+        d.settle();
+        QVERIFY(!d.opened);
+        QVERIFY(d.mainwindow.isEnabled());
+        if (which == int(SecondaryWindow::options))
+            QCOMPARE(d.pf.getsetting(playersection(1), QStringLiteral("winroll")), QStringLiteral("1"));
+    }
+
     void theOptionsMenuOfTheMachinesWindowOpensTheWindowAndOkGivesTheMachineBack() {
         FakePlatform pf;
         Player player;

@@ -286,4 +286,10 @@ void OptionsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void OptionsWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window as its close box does (the record is saved either way).
+    if (event->key() == Qt::Key_Escape) close();
+    else QWidget::keyPressEvent(event);
+}
+
 }  // namespace zel

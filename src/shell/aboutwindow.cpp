@@ -1,6 +1,7 @@
 #include "shell/aboutwindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -91,6 +92,13 @@ void AboutWindow::render() {
 void AboutWindow::closeEvent(QCloseEvent* event) {
     if (!about.form.unloaded) act([this] { about.Form_QueryUnload(); });
     event->accept();
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape or Enter closes the window, as its button does.
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) close();
+    else QWidget::keyPressEvent(event);
 }
 
 }  // namespace zel

@@ -1,6 +1,7 @@
 #include "shell/paytablewindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -63,6 +64,13 @@ void PaytableWindow::render() {
 void PaytableWindow::closeEvent(QCloseEvent* event) {
     if (!pays.form.unloaded) act([this] { pays.Form_QueryUnload(); });
     event->accept();
+}
+
+void PaytableWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape or Enter closes the window, as its button does.
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) close();
+    else QWidget::keyPressEvent(event);
 }
 
 }  // namespace zel
