@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,9 @@ public:
         scripted.pop_front();
         return r;
     }
+    // The game's end is recorded, so a test can see when it would have happened.
+    void endprogram() override { ended = true; }
+    bool ended = false;
     void scriptstops(std::initializer_list<int> stops) {
         for (int s : stops) scripted.push_back((s - 0.5) / 22.0);
     }
@@ -243,6 +247,28 @@ private slots:
         machine->form.caption = QStringLiteral("Current Player       <b>Ann</b>");
         window->render();
         QCOMPARE(window->windowTitle(), QStringLiteral("Current Player       <b>Ann</b>"));
+    }
+
+    // An exit asked for while the reels land waits for the spin to be settled, so the
+    // saved record holds the win.
+    void anExitDuringASpinSavesTheRecordAfterTheWin() {
+        givecredit(1000);
+        control(QStringLiteral("play(1)"))->click();  // sets the bet; any spin will do
+        const int32_t before = player->bank;
+        platform->scriptstops({5, 5, 5, 11, 6});    // J on line 1 from reel 1 to reel 5
+        platform->scripted.push_back(0.0);           // the win stands
+        bool endedinspin = true;
+        QTimer::singleShot(0, window.get(), [this, &endedinspin] {
+            window->findChild<QAction*>(QStringLiteral("mnuexit"))->trigger();
+            endedinspin = platform->ended;
+        });
+        control(QStringLiteral("play(1)"))->click();
+        QVERIFY(!endedinspin);
+        QVERIFY(platform->ended);
+        QVERIFY(machine->currentwin > 0);
+        QCOMPARE(player->bank, before - 25 + machine->currentwin);
+        QSettings stored(dir->filePath(QStringLiteral("zelslots.conf")), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("player1/bank")).toString(), QString::number(player->bank));
     }
 };
 

@@ -183,22 +183,37 @@ void ZelWindow::tick(int i) {
     const TimerControl& t = timers[i];
     // A tick that was already queued when the game stopped its timer does nothing.
     if (!(zel.form.*(t.field)).enabled) return;
-    (zel.*(t.handler))();
+    run([this, &t] { (zel.*(t.handler))(); });
+}
+
+void ZelWindow::run(const std::function<void()>& handler) {
+    ++running;
+    handler();
+    --running;
     render();
+    // Leaving in the middle of a spin would save the record before the spin is settled:
+    // the exit waits until the handlers in progress have finished.
+    if (running == 0 && exitpending) {
+        exitpending = false;
+        zel.Form_QueryUnload();
+        render();
+    }
 }
 
 void ZelWindow::dispatch(const Control* control, const std::function<void()>& handler) {
     // Handlers run nested event loops: a control switched off meanwhile must not act.
     if (!zel.form.enabled || !isEnabled()) return;
     if (control && (!control->enabled || !control->visible)) return;
-    handler();
-    render();
+    if (control == &zel.form.mnuexit && running > 0) {
+        exitpending = true;
+        return;
+    }
+    run(handler);
 }
 
 void ZelWindow::dispatchkey(int key) {
     if (!zel.form.enabled || !isEnabled()) return;
-    zel.Form_KeyPress(key);
-    render();
+    run([this, key] { zel.Form_KeyPress(key); });
 }
 
 bool ZelWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -217,6 +232,11 @@ bool ZelWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ZelWindow::closeEvent(QCloseEvent* event) {
+    if (running > 0) {
+        exitpending = true;
+        event->ignore();
+        return;
+    }
     zel.Form_QueryUnload();
     render();
     event->accept();

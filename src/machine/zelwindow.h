@@ -50,6 +50,8 @@ private:
     void dispatch(const Control* control, const std::function<void()>& handler);
     void dispatchkey(int key);
     void tick(int timer);
+    // Runs a handler, then an exit that was asked for while a handler was still running.
+    void run(const std::function<void()>& handler);
 
     void renderreels(double scale);
     void renderdeck(double scale);
@@ -60,6 +62,8 @@ private:
 
     Zel& zel;
     QtPlatform* platform;
+    int running = 0;           // handlers in progress (they nest through the event pump)
+    bool exitpending = false;  // leave once the running handler has finished
     double scale = 0.0;
     QString appliedfocus;
     int32_t appliedleft = -1, appliedtop = -1;
