@@ -38,8 +38,17 @@ bool ReelWidget::setstriptop(int32_t twips) {
 
 bool ReelWidget::setflasher(int row, const Control& f) {
     if (row < 0 || row > 2 || samecontrol(flashers[row], f)) return false;
+    const Control before = flashers[row];
     flashers[row] = f;
-    update();
+    // A frame that stays hidden changes nothing on screen (the wild animation swaps pictures
+    // of hidden frames ten times a second); otherwise only the frame's own cell is redrawn.
+    if (!before.visible && !f.visible) return false;
+    const double px = scale / twipsperpixel;
+    const auto area = [px](const Control& c) {
+        return QRect(int(std::floor(c.left * px)), int(std::floor(c.top * px)), int(std::ceil(c.width * px)) + 1,
+                     int(std::ceil(c.height * px)) + 1);
+    };
+    update(area(before).united(area(f)));
     return true;
 }
 

@@ -97,7 +97,8 @@ void ZelWindow::renderreels(double s) {
     }
     for (int i = 1; i <= 26; ++i) {
         place(lin[i], twipsrect(f.lin[i], s));
-        showif(lin[i], f.lin[i].visible);
+        // The right-hand tag of line 1 blinks together with the left one.
+        showif(lin[i], f.lin[i].visible && (i != 26 || f.lin[1].visible));
         lin[i]->setpicture(f.lin[i].picture);
     }
     for (int i = 1; i <= 6; ++i) overlay->setsegment(i, f.Lineflash[i]);
