@@ -65,23 +65,31 @@ private slots:
         QCOMPARE(again.getsetting(QStringLiteral("player1"), QStringLiteral("bank")), QStringLiteral("1230"));
     }
 
-#ifndef NDEBUG
+    // The tester's script exists in debug builds only; the slots stay declared so moc,
+    // which does not see the build type, finds them in every build.
     void aTestersScriptKeepsOnlyNumbersInTheUnitInterval() {
+#ifdef NDEBUG
+        QSKIP("a tester's script exists in debug builds only");
+#else
         QString rejected;
         const auto numbers = QtPlatform::parsescript(QStringLiteral("0.02, 0.5,1,abc,-0.1,0.999"), &rejected);
         QCOMPARE(numbers, (std::deque<double>{0.02, 0.5, 0.999}));
         QCOMPARE(rejected, QStringLiteral("1, abc, -0.1"));
+#endif
     }
 
     void scriptedNumbersComeFirstThenTheGenerator() {
+#ifdef NDEBUG
+        QSKIP("a tester's script exists in debug builds only");
+#else
         QtPlatform platform(quiet());
         platform.script = {0.25, 0.75};
         QCOMPARE(platform.rnd(), 0.25);
         QCOMPARE(platform.rnd(), 0.75);
         const double next = platform.rnd();
         QVERIFY(next >= 0.0 && next < 1.0);
-    }
 #endif
+    }
 
     void theSoundBankKnowsTheTwentyFourClips_data() {
         QTest::addColumn<int>("clip");
