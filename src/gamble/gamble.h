@@ -12,8 +12,7 @@ constexpr int16_t jokerpicture = 5;
 constexpr int16_t cardface(int card) { return int16_t(card); }
 constexpr int16_t suitsign(int card) { return int16_t(card + 5); }
 
-// Left edges (panel twips) of the five slots of the card history row, oldest card on the left.
-constexpr int32_t historyslotleft[6] = {0, 360, 960, 1560, 2160, 2760};
+// Top (panel twips) of the card history row; its slots' left edges are historyslotleft.
 constexpr int32_t historytop = 3960;
 
 // Puts the newest card into the history row. `historycount` is the number of cards drawn,

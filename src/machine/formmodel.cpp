@@ -9,7 +9,6 @@ namespace {
 constexpr int lefttags[13] = {6, 2, 4, 12, 11, 9, 1, 8, 10, 7, 5, 3, 13};
 constexpr int righttags[13] = {14, 18, 25, 22, 21, 23, 26, 15, 17, 20, 16, 19, 24};
 constexpr int32_t reelleft[6] = {0, 800, 2430, 4090, 5750, 7390};
-constexpr int32_t historyleft[6] = {0, 360, 960, 1560, 2160, 2760};
 }  // namespace
 
 ZelForm::ZelForm() {
@@ -51,7 +50,7 @@ ZelForm::ZelForm() {
     pandouble.visible = false;
     piccardholder.picture = {PicList::imagelistcards, 5, 0};
     for (int i = 1; i <= 4; ++i) suitbet[i].picture = {PicList::imagelistcards, int16_t(i + 5), 0};
-    for (int i = 1; i <= 5; ++i) historypic[i] = Control{{}, false, true, {}, historyleft[i], 3960, 495, 495};
+    for (int i = 1; i <= 5; ++i) historypic[i] = Control{{}, false, true, {}, historyslotleft[i], 3960, 495, 495};
     gamblewin.visible = false;
     gamblewin.left = 700;
     gamblelose.visible = false;

@@ -38,6 +38,9 @@ struct FormTimer {
     int interval = 0;  // milliseconds
 };
 
+// Left edges (twips, within the gamble panel) of the five slots of the card history row.
+constexpr int32_t historyslotleft[6] = {0, 360, 960, 1560, 2160, 2760};
+
 struct ZelForm {
     // The window itself.
     QString caption;
