@@ -29,6 +29,7 @@ double FakePlatform::rnd() {
 void FakePlatform::wait(int ms) {
     if (recordwaits) waits.push_back(ms);
     waitedms += ms;
+    if (onwait) onwait(ms);
 }
 
 void FakePlatform::doevents() {
@@ -48,12 +49,16 @@ MsgResult FakePlatform::msgbox(const QString& text, const QString& title, MsgIco
     return buttons == MsgButtons::ok ? MsgResult::ok : MsgResult::no;
 }
 
-QString FakePlatform::getsetting(const QString& section, const QString& key) { return store->get(section, key); }
+QString FakePlatform::getsetting(const QString& section, const QString& key) {
+    if (onstore) onstore();
+    return store->get(section, key);
+}
 
-bool FakePlatform::savesetting(const QString& section, const QString& key, const QString& value) {
+bool FakePlatform::saverecord(const QString& section, const Values& values) {
+    if (onstore) onstore();
     ++storewrites;
     if (!storewritable) return false;
-    return store->save(section, key, value);
+    return store->save(section, values);
 }
 
 std::vector<int> FakePlatform::clipnumbers() const {

@@ -34,7 +34,8 @@ public:
     void playclip(int n, bool loop) override;
     MsgResult msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
     QString getsetting(const QString& section, const QString& key) override;
-    bool savesetting(const QString& section, const QString& key, const QString& value) override;
+    bool saverecord(const QString& section, const Values& values) override;
+    QString storelocation() override { return storefile; }
     int logicaldpi() override { return dpi; }
     void changedisplay(int width, int height) override { displaychanges.emplace_back(width, height); }
     void endprogram() override { ended = true; }
@@ -56,6 +57,7 @@ public:
     int64_t waitedms = 0;
     int doeventscount = 0;
     std::function<void()> ondoevents;   // runs at each event pump (a click arriving mid-spin)
+    std::function<void(int)> onwait;    // runs at each wait, with its milliseconds
 
     std::vector<std::pair<int, bool>> clips;
     std::vector<RecordedBox> boxes;
@@ -65,7 +67,8 @@ public:
     std::vector<std::pair<int, int>> displaychanges;
     bool ended = false;
     bool storewritable = true;
-    int storewrites = 0;
+    int storewrites = 0;                 // records written (or tried)
+    std::function<void()> onstore;      // runs at each read or write of the store
 
     std::vector<int> clipnumbers() const;
 

@@ -7,3 +7,7 @@ zel_add_test(tst_creditcontrols SOURCES tst_creditcontrols.cpp LABEL unit)
 zel_add_test(tst_startup SOURCES tst_startup.cpp LABEL store)
 zel_add_test(tst_numeric SOURCES tst_numeric.cpp LABEL unit)
 zel_add_test(tst_gamerandom SOURCES tst_gamerandom.cpp LABEL unit)
+# The one rule for input that arrives while a handler runs.
+zel_add_test(tst_inputrule SOURCES tst_inputrule.cpp gamblerig.h LABEL unit)
+# Random input at every moment, over many seeds (ZEL_STORM_SEEDS; the benchmarks run them all).
+zel_add_test(tst_eventstorm SOURCES tst_eventstorm.cpp stormrig.cpp stormrig.h LABEL unit)

@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(s->player.winroll, int16_t(1));
     }
 
-    void choosingAVacantSlotShowsBareCaptionsAndKeepsThePayOptionShown() {
+    // A vacant slot holds no pay setting; it plays, shows and saves "Realistic", never 0.
+    void choosingAVacantSlotShowsBareCaptionsAndTheRealisticPayOption() {
         startonslotthree();
         auto o = s->openoptions();
         o->click(OptionGroup::machine, 5);
@@ -110,14 +111,14 @@ private slots:
         QCOMPARE(f.speedlab.caption, QStringLiteral("Current Speed =   1"));
         QCOMPARE(selected(f, OptionGroup::wincounter), 2);
         QCOMPARE(s->player.winroll, int16_t(0));
-        QCOMPARE(selected(f, OptionGroup::Amtpayout), 2);
-        QCOMPARE(s->player.machinepay, int16_t(0));
+        QCOMPARE(selected(f, OptionGroup::Amtpayout), 0);
+        QCOMPARE(s->player.machinepay, int16_t(6));
         QCOMPARE(s->player.bank, 0);
         QCOMPARE(s->zel.form.PANELBANK.caption, QStringLiteral("0"));
         QCOMPARE(s->zel.form.caption, QStringLiteral("Current Player       "));
         QCOMPARE(f.Btndeletedetails.caption, QStringLiteral("Delete Currentplayer  () Details"));
         o->btnokplayer_Click();
-        QCOMPARE(s->stored(5, "machinepay"), QStringLiteral("0"));
+        QCOMPARE(s->stored(5, "machinepay"), QStringLiteral("6"));
         QCOMPARE(s->stored(5, "reelspeed"), QStringLiteral("1"));
         QCOMPARE(s->stored(3, "bank"), QStringLiteral("2600"));
     }

@@ -85,7 +85,7 @@ private slots:
     void storedTextBecomesANumberOrLeavesTheValue_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("bank");        // 32-bit key, starting from 77
-        QTest::addColumn<int>("machinepay");  // 16-bit key, starting from 0
+        QTest::addColumn<int>("winroll");     // 16-bit key, starting from 0
         QTest::newRow("not a number") << "abc" << 77 << 0;
         QTest::newRow("empty") << "" << 77 << 0;
         QTest::newRow("zero") << "0" << 0 << 0;
@@ -101,19 +101,22 @@ private slots:
         QTest::newRow("smallest 32-bit") << "-2147483648" << (-2147483647 - 1) << 0;
         QTest::newRow("not finite") << "inf" << 77 << 0;
         QTest::newRow("a number then text") << "12abc" << 77 << 0;
+        QTest::newRow("past the 64-bit range") << "9.25e18" << 77 << 0;
+        QTest::newRow("below the 64-bit range") << "-9.25e18" << 77 << 0;
+        QTest::newRow("2^63 exactly") << "9223372036854775808" << 77 << 0;
     }
     void storedTextBecomesANumberOrLeavesTheValue() {
         QFETCH(QString, text);
         QFETCH(int, bank);
-        QFETCH(int, machinepay);
+        QFETCH(int, winroll);
         Store store;
         Session s(store.file());
         s.store(2, "bank", text);
-        s.store(2, "machinepay", text);
+        s.store(2, "winroll", text);
         s.player.bank = 77;
         loadplayer(s.player, s.pf, 2);
         QCOMPARE(s.player.bank, bank);
-        QCOMPARE(int(s.player.machinepay), machinepay);
+        QCOMPARE(int(s.player.winroll), winroll);
     }
 
     void aBankOfAbcAtStartUpStaysZeroAndPlayGoesOn() {

@@ -1,3 +1,5 @@
 # The main window and the real platform under it (offscreen).
 zel_add_test(tst_zelwindow SOURCES tst_zelwindow.cpp LABEL ui LIBS zelui)
 zel_add_test(tst_qtplatform SOURCES tst_qtplatform.cpp LABEL ui LIBS zelui)
+# Input that arrives while the machine is busy, in the real window.
+zel_add_test(tst_busyinput SOURCES tst_busyinput.cpp windowrig.h LABEL ui LIBS zelui)

@@ -39,7 +39,8 @@ void Zel::mnuquickcredit_Click() {
     form.pannomoney.visible = false;
     insert(player, quickcredit);
     showcredit();
-    form.keypreview = true;
+    // The space bar stays off while a card is on the table.
+    if (!form.pandouble.visible) form.keypreview = true;
 }
 
 void Zel::payline_Click(int Index) {

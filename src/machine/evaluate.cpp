@@ -121,7 +121,13 @@ void Zel::evaluatespin() {
         return;
     }
 
-    addChecked(p.bank, currentwin);
+    // The credit and the total won take the win together or not at all: a win the credit cannot
+    // hold at its limit is neither counted nor offered to the gamble.
+    if (addChecked(p.bank, currentwin) != bookedtotal) {
+        if (bookedtotal) subChecked(p.total, currentwin);
+        else subChecked(p.bank, currentwin);
+        currentwin = 0;
+    }
     if (currentwin < 1) {
         form.LABWIN.caption = QStringLiteral("No Win");
         form.lblwin.caption = QString();

@@ -31,7 +31,8 @@ void Zel::freespinbooking() {
     addChecked(freespinsplayed, 1);
     form.spinsleft.visible = true;
     form.spinsleft.caption = QStringLiteral("     Freespins Remaining  ") + decimal(int(freespins) - int(freespinsplayed));
-    addChecked(freespintotal, currentwin);
+    // A win the feature total cannot hold is not counted as won either.
+    if (!addChecked(freespintotal, currentwin)) subChecked(player.total, currentwin);
     form.LABWIN.caption = decimal(freespintotal);
     form.lblwin.caption = moneyform(freespintotal);
 
@@ -94,7 +95,8 @@ void Zel::Timerrespin_Timer() {
     platform.doevents();
     form.Lblcurrentwin.caption = QString();
     pressplay(playbuttonfor(betperline));
-    form.keypreview = false;
+    // A total collected while the spin let events run has given the keyboard back already.
+    if (freespins >= 1) form.keypreview = false;
 }
 
 void Zel::timerwild_Timer() {

@@ -70,9 +70,10 @@ void ZelWindow::renderwindow() {
         const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
         move(origin + QPoint(int(f.left / twipsperpixel), int(f.top / twipsperpixel)));
     }
-    for (const MenuCommand& m : menus) {
-        if (m.action->isEnabled() != m.control->enabled) m.action->setEnabled(m.control->enabled);
-        if (m.action->isVisible() != m.control->visible) m.action->setVisible(m.control->visible);
+    for (int i = 0; i < commandcount; ++i) {
+        const Control& c = Dispatcher::menuof(zel.form, Command(i));
+        if (menus[i]->isEnabled() != c.enabled) menus[i]->setEnabled(c.enabled);
+        if (menus[i]->isVisible() != c.visible) menus[i]->setVisible(c.visible);
     }
     if (f.focus != appliedfocus) {
         appliedfocus = f.focus;
@@ -146,14 +147,15 @@ void ZelWindow::renderdeck(double s) {
 }
 
 void ZelWindow::rendertimers() {
-    for (const TimerControl& t : timers) {
-        const FormTimer& ft = zel.form.*(t.field);
+    for (int i = 0; i < timercount; ++i) {
+        const FormTimer& ft = Dispatcher::timerof(zel.form, TimerControl(i));
+        QTimer* timer = timers[i];
         // A timer without an interval never ticks.
         const int interval = ft.interval;
         if (!ft.enabled || interval <= 0) {
-            if (t.timer->isActive()) t.timer->stop();
-        } else if (!t.timer->isActive() || t.timer->interval() != interval) {
-            t.timer->start(interval);
+            if (timer->isActive()) timer->stop();
+        } else if (!timer->isActive() || timer->interval() != interval) {
+            timer->start(interval);
         }
     }
 }

@@ -38,7 +38,7 @@ void Zel::play_Click(int Index) {
 
     spacecount = 0;
     platform.doevents();
-    setplaycontrols(true);
+    restoreplaycontrols();
 }
 
 }  // namespace zel

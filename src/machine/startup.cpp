@@ -18,13 +18,11 @@ void Zel::Form_Load() {
     form.visible = true;
 
     player.playerslot = QStringLiteral("1");
-    loadplayer(player, platform, 1);
+    records.load(player, 1);
     form.caption = QStringLiteral("Current Player       ") + player.currentplayer;
     showcredit();
 
-    // A record from a vacant slot holds 0; a hand-edited one may hold anything. Only the three
-    // settings the options offer are played, anything else as "Realistic".
-    if (player.machinepay != 4 && player.machinepay != 5 && player.machinepay != 6) player.machinepay = 6;
+    // The pay setting is already one the options offer: loading a record sees to that.
     linesplayed = 25;
     for (int L = 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L), 0};
     for (int L = linesplayed + 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L + 25), 0};

@@ -15,6 +15,11 @@ void Zel::setplaycontrols(bool enabled) {
     form.COINSIN.enabled = enabled;
 }
 
+void Zel::restoreplaycontrols() {
+    // A gamble opened while the spin let events run keeps the spin controls locked until it ends.
+    setplaycontrols(!form.pandouble.visible);
+}
+
 void Zel::hideflashers() {
     for (int i = 1; i <= 15; ++i) form.flasher[i].visible = false;
 }

@@ -9,6 +9,7 @@
 #include "machine/paytables.h"
 #include "platform/platform.h"
 #include "players/player.h"
+#include "players/recordbook.h"
 
 namespace zel {
 
@@ -21,6 +22,7 @@ public:
 
     Player& player;
     Platform& platform;
+    RecordBook records{platform};   // the player records in the store, and those it refused
     ZelForm form;
     // Set by the window: opens a secondary window (the rules never create widgets).
     std::function<void(SecondaryWindow)> openwindow;
@@ -82,6 +84,7 @@ public:
     // --- helpers shared by the handlers
     void showcredit();                  // PANELBANK and Lblcredit from bank
     void setplaycontrols(bool enabled); // play(1..6), payline(1..5) and COINSIN
+    void restoreplaycontrols();         // the same, as far as the state allows (not under the gamble)
     void hideflashers();
     void stoppresentation();            // Timer1, Timerscatters, Timer4
     int16_t stake() const;              // betperline x linesplayed (0 when it would not fit)

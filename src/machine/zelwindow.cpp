@@ -20,7 +20,7 @@
 
 namespace zel {
 
-ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf) {
+ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf), dispatcher(machine) {
     setObjectName(QStringLiteral("zelwindow"));
     cabinetwidget = new CabinetWidget(this);
     setCentralWidget(cabinetwidget);
@@ -32,6 +32,7 @@ ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf) 
     buildtimers();
     const QPixmap icon = zelpicture(QStringLiteral(":/panels/icon.png"));
     if (!icon.isNull()) setWindowIcon(icon);
+    dispatcher.afterhandler = [this] { render(); };
 
     // Keys are seen here before the focused control gets them (the window's key preview).
     qApp->installEventFilter(this);
@@ -39,14 +40,10 @@ ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf) 
         if (!now || now->window() != this || now->objectName().isEmpty()) return;
         zel.form.focus = appliedfocus = now->objectName();
     });
-    connect(gamble->betred, &QAbstractButton::clicked, this, [this] { dispatch(&zel.form.betred, [this] { zel.betred_Click(); }); });
-    connect(gamble->betblack, &QAbstractButton::clicked, this,
-            [this] { dispatch(&zel.form.betblack, [this] { zel.betblack_Click(); }); });
-    connect(gamble->cancelbet, &QAbstractButton::clicked, this,
-            [this] { dispatch(&zel.form.cancelbet, [this] { zel.cancelbet_Click(); }); });
-    for (int i = 1; i <= 4; ++i)
-        connect(gamble->suitbet[i], &QAbstractButton::clicked, this,
-                [this, i] { dispatch(&zel.form.suitbet[i], [this, i] { zel.suitbet_Click(i); }); });
+    connectpress(gamble->betred, Button::betred);
+    connectpress(gamble->betblack, Button::betblack);
+    connectpress(gamble->cancelbet, Button::cancelbet);
+    for (int i = 1; i <= 4; ++i) connectpress(gamble->suitbet[i], Button::suitbet, i);
 
     if (platform) {
         platform->renderhook = [this] { render(true); };
@@ -83,18 +80,20 @@ ImageButtonWidget* ZelWindow::makebutton(const QString& name, const QString& fac
     return b;
 }
 
+void ZelWindow::connectpress(QAbstractButton* button, Button which, int index) {
+    connect(button, &QAbstractButton::clicked, this, [this, which, index] { dispatcher.press(which, index); });
+}
+
 void ZelWindow::builddeck() {
     for (int i = 1; i <= 5; ++i) {
         payline[i] = makebutton(QStringLiteral("payline(%1)").arg(i), QStringLiteral(":/faces/payline%1.png").arg(i),
                                 QStringLiteral("%1 LINE%2").arg(paylinelines[i]).arg(i > 1 ? "S" : ""));
-        connect(payline[i], &QAbstractButton::clicked, this,
-                [this, i] { dispatch(&zel.form.payline[i], [this, i] { zel.payline_Click(i); }); });
+        connectpress(payline[i], Button::payline, i);
     }
     for (int i = 1; i <= 6; ++i) {
         play[i] = makebutton(QStringLiteral("play(%1)").arg(i), QStringLiteral(":/faces/play%1.png").arg(i),
                              QStringLiteral("BET %1").arg(playbet[i]));
-        connect(play[i], &QAbstractButton::clicked, this,
-                [this, i] { dispatch(&zel.form.play[i], [this, i] { zel.play_Click(i); }); });
+        connectpress(play[i], Button::play, i);
     }
     for (int i = 1; i <= 5; ++i)
         payline[i]->setToolTip(QStringLiteral("Play %1 line%2").arg(paylinelines[i]).arg(i > 1 ? "s" : ""));
@@ -104,15 +103,14 @@ void ZelWindow::builddeck() {
                                 .arg(i > 1 ? "s" : ""));
     COINSIN = makebutton(QStringLiteral("COINSIN"), QStringLiteral(":/faces/COINSIN.png"), QStringLiteral("COIN"));
     COINSIN->setToolTip(QStringLiteral("Insert 20 coins"));
-    connect(COINSIN, &QAbstractButton::clicked, this, [this] { dispatch(&zel.form.COINSIN, [this] { zel.COINSIN_Click(); }); });
+    connectpress(COINSIN, Button::COINSIN);
     doublebutton = makebutton(QStringLiteral("doublebutton"), QStringLiteral(":/faces/doublebutton.png"),
                               QStringLiteral("GAMBLE"));
-    connect(doublebutton, &QAbstractButton::clicked, this,
-            [this] { dispatch(&zel.form.doublebutton, [this] { zel.doublebutton_Click(); }); });
+    connectpress(doublebutton, Button::doublebutton);
     doublebutton->setToolTip(QStringLiteral("Gamble the win on a card"));
     takewin = makebutton(QStringLiteral("takewin"), QStringLiteral(":/faces/takewin.png"), QStringLiteral("COLLECT"));
     takewin->setToolTip(QStringLiteral("Collect the free-spin winnings"));
-    connect(takewin, &QAbstractButton::clicked, this, [this] { dispatch(&zel.form.takewin, [this] { zel.takewin_Click(); }); });
+    connectpress(takewin, Button::takewin);
 
     creditmeter = new DisplayWidget(DisplayWidget::Style::meter, cabinetwidget);
     creditmeter->setObjectName(QStringLiteral("PANELBANK"));
@@ -144,76 +142,28 @@ void ZelWindow::buildmenus() {
         "QMenuBar::item:selected { background: #7c1420; color: #fff3c4; }"
         "QMenuBar::item:pressed { background: #a01c2a; color: #ffffff; }"
         "QMenuBar::item:disabled { color: #7a6a50; }"));
-    const struct { const char* text; const char* name; const Control* control; void (Zel::*handler)(); } commands[5] = {
-        {"&about", "mnuabout", &zel.form.mnuabout, &Zel::mnuabout_Click},
-        {"&Paytable", "mnuptble", &zel.form.mnuptble, &Zel::mnuptble_Click},
-        {"Options", "mnuplayer", &zel.form.mnuplayer, &Zel::mnuplayer_Click},
-        {"Quick Credit", "mnuquickcredit", &zel.form.mnuquickcredit, &Zel::mnuquickcredit_Click},
-        {"&exit", "mnuexit", &zel.form.mnuexit, &Zel::mnuexit_Click},
+    // In the menu bar's order, which is the order of Command.
+    const struct { const char* text; const char* name; } commands[commandcount] = {
+        {"&about", "mnuabout"},
+        {"&Paytable", "mnuptble"},
+        {"Options", "mnuplayer"},
+        {"Quick Credit", "mnuquickcredit"},
+        {"&exit", "mnuexit"},
     };
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < commandcount; ++i) {
         QAction* action = bar->addAction(QString::fromLatin1(commands[i].text));
         action->setObjectName(QString::fromLatin1(commands[i].name));
-        menus[i] = {action, commands[i].control, commands[i].handler};
-        connect(action, &QAction::triggered, this, [this, i] {
-            const MenuCommand& m = menus[i];
-            dispatch(m.control, [this, &m] { (zel.*(m.handler))(); });
-        });
+        menus[i] = action;
+        connect(action, &QAction::triggered, this, [this, i] { dispatcher.command(Command(i)); });
     }
 }
 
 void ZelWindow::buildtimers() {
-    const TimerControl list[6] = {
-        {nullptr, &ZelForm::Timer1, &Zel::Timer1_Timer},
-        {nullptr, &ZelForm::Timerscatters, &Zel::Timerscatters_Timer},
-        {nullptr, &ZelForm::Timer4, &Zel::Timer4_Timer},
-        {nullptr, &ZelForm::timerwild, &Zel::timerwild_Timer},
-        {nullptr, &ZelForm::Timerrespin, &Zel::Timerrespin_Timer},
-        {nullptr, &ZelForm::Timerwincounter, &Zel::Timerwincounter_Timer},
-    };
-    for (int i = 0; i < 6; ++i) {
-        timers[i] = list[i];
-        timers[i].timer = new QTimer(this);
-        timers[i].timer->setTimerType(Qt::PreciseTimer);
-        connect(timers[i].timer, &QTimer::timeout, this, [this, i] { tick(i); });
+    for (int i = 0; i < timercount; ++i) {
+        timers[i] = new QTimer(this);
+        timers[i]->setTimerType(Qt::PreciseTimer);
+        connect(timers[i], &QTimer::timeout, this, [this, i] { dispatcher.tick(TimerControl(i)); });
     }
-}
-
-void ZelWindow::tick(int i) {
-    const TimerControl& t = timers[i];
-    // A tick that was already queued when the game stopped its timer does nothing.
-    if (!(zel.form.*(t.field)).enabled) return;
-    run([this, &t] { (zel.*(t.handler))(); });
-}
-
-void ZelWindow::run(const std::function<void()>& handler) {
-    ++running;
-    handler();
-    --running;
-    render();
-    // Leaving in the middle of a spin would save the record before the spin is settled:
-    // the exit waits until the handlers in progress have finished.
-    if (running == 0 && exitpending) {
-        exitpending = false;
-        zel.Form_QueryUnload();
-        render();
-    }
-}
-
-void ZelWindow::dispatch(const Control* control, const std::function<void()>& handler) {
-    // Handlers run nested event loops: a control switched off meanwhile must not act.
-    if (!zel.form.enabled || !isEnabled()) return;
-    if (control && (!control->enabled || !control->visible)) return;
-    if (control == &zel.form.mnuexit && running > 0) {
-        exitpending = true;
-        return;
-    }
-    run(handler);
-}
-
-void ZelWindow::dispatchkey(int key) {
-    if (!zel.form.enabled || !isEnabled()) return;
-    run([this, key] { zel.Form_KeyPress(key); });
 }
 
 bool ZelWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -225,21 +175,20 @@ bool ZelWindow::eventFilter(QObject* watched, QEvent* event) {
     QWidget* focus = QApplication::focusWidget();
     if (widget != (focus ? focus : this)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    const bool space = key->key() == Qt::Key_Space;
-    if (type == QEvent::KeyPress && !key->text().isEmpty()) dispatchkey(key->text().at(0).unicode());
+    // Only the space bar is the machine's key; every other key does what it does anywhere.
+    if (key->key() != Qt::Key_Space) return false;
     // The space bar spins through the preview only; it must not also press the focused button.
-    return space;
+    if (type == QEvent::KeyPress) dispatcher.key(' ');
+    return true;
 }
 
 void ZelWindow::closeEvent(QCloseEvent* event) {
-    if (running > 0) {
-        exitpending = true;
-        event->ignore();
-        return;
-    }
-    zel.Form_QueryUnload();
-    render();
-    event->accept();
+    // The close box is the exit command. While a handler runs it waits for the machine to settle,
+    // so the saved record holds the spin's result.
+    const bool now = !dispatcher.busy();
+    dispatcher.command(Command::exit);
+    if (now) event->accept();
+    else event->ignore();
 }
 
 }  // namespace zel

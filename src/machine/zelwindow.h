@@ -8,8 +8,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "machine/dispatcher.h"
 #include "machine/formmodel.h"
 
+class QAbstractButton;
 class QAction;
 class QTimer;
 
@@ -36,6 +38,9 @@ public:
     // Brings every widget in line with the form; `now` paints the changes before returning.
     void render(bool now = false);
 
+    // Where every click, key, menu command and timer tick goes (and the desktop's request to end).
+    Dispatcher& input() { return dispatcher; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -46,12 +51,7 @@ private:
     void buildmenus();
     void buildtimers();
     ImageButtonWidget* makebutton(const QString& name, const QString& face, const QString& fallback);
-    // Runs a handler for a click on `control` unless the control (or the window) is disabled or hidden.
-    void dispatch(const Control* control, const std::function<void()>& handler);
-    void dispatchkey(int key);
-    void tick(int timer);
-    // Runs a handler, then an exit that was asked for while a handler was still running.
-    void run(const std::function<void()>& handler);
+    void connectpress(QAbstractButton* button, Button which, int index = 0);
 
     void renderreels(double scale);
     void renderdeck(double scale);
@@ -62,8 +62,7 @@ private:
 
     Zel& zel;
     QtPlatform* platform;
-    int running = 0;           // handlers in progress (they nest through the event pump)
-    bool exitpending = false;  // leave once the running handler has finished
+    Dispatcher dispatcher;
     double scale = 0.0;
     QString appliedfocus;
     int32_t appliedleft = -1, appliedtop = -1;
@@ -85,19 +84,8 @@ private:
     PictureWidget* pannomoney = nullptr;
     GamblePanelWidget* gamble = nullptr;
 
-    struct MenuCommand {
-        QAction* action;
-        const Control* control;
-        void (Zel::*handler)();
-    };
-    MenuCommand menus[5] = {};
-
-    struct TimerControl {
-        QTimer* timer;
-        FormTimer ZelForm::*field;
-        void (Zel::*handler)();
-    };
-    TimerControl timers[6] = {};
+    QAction* menus[commandcount] = {};
+    QTimer* timers[timercount] = {};
 };
 
 }  // namespace zel

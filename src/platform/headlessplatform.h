@@ -27,10 +27,11 @@ public:
     QString getsetting(const QString& section, const QString& key) override {
         return values.value(section + QLatin1Char('/') + key);
     }
-    bool savesetting(const QString& section, const QString& key, const QString& value) override {
-        values.insert(section + QLatin1Char('/') + key, value);
+    bool saverecord(const QString& section, const Values& record) override {
+        for (const auto& [key, value] : record) values.insert(section + QLatin1Char('/') + key, value);
         return true;
     }
+    QString storelocation() override { return QStringLiteral("(memory)"); }
     int logicaldpi() override { return 96; }
     void changedisplay(int, int) override {}
     void endprogram() override { ended = true; }

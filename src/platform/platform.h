@@ -2,6 +2,9 @@
 // The seam between the game's rules and the machine they run on: randomness, time,
 // the event pump, sound, message boxes, the per-user settings store and the display.
 // The real window uses QtPlatform; tests and tools use platforms that record instead.
+#include <utility>
+
+#include <QList>
 #include <QString>
 
 namespace zel {
@@ -32,8 +35,15 @@ public:
 
     // The per-user settings store of application "zelslots": a missing key reads as empty text.
     virtual QString getsetting(const QString& section, const QString& key) = 0;
-    // Returns false when the store could not take the value.
-    virtual bool savesetting(const QString& section, const QString& key, const QString& value) = 0;
+    // Stores the values of one section together, in one write to the disk: all of them, or none
+    // when the store cannot take them (false).
+    using Values = QList<std::pair<QString, QString>>;
+    virtual bool saverecord(const QString& section, const Values& values) = 0;
+    bool savesetting(const QString& section, const QString& key, const QString& value) {
+        return saverecord(section, {{key, value}});
+    }
+    // Where the store keeps its values, as a player would look for them (a file's path).
+    virtual QString storelocation() = 0;
 
     // The screen's logical pixels per inch, horizontally.
     virtual int logicaldpi() = 0;

@@ -95,9 +95,9 @@ MsgResult QtPlatform::msgbox(const QString& text, const QString& title, MsgIcon 
 
 QString QtPlatform::getsetting(const QString& section, const QString& key) { return store->get(section, key); }
 
-bool QtPlatform::savesetting(const QString& section, const QString& key, const QString& value) {
-    return store->save(section, key, value);
-}
+bool QtPlatform::saverecord(const QString& section, const Values& values) { return store->save(section, values); }
+
+QString QtPlatform::storelocation() { return store->location(); }
 
 int QtPlatform::logicaldpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();

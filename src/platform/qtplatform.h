@@ -33,7 +33,8 @@ public:
     void playclip(int n, bool loop = false) override;
     MsgResult msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
     QString getsetting(const QString& section, const QString& key) override;
-    bool savesetting(const QString& section, const QString& key, const QString& value) override;
+    bool saverecord(const QString& section, const Values& values) override;
+    QString storelocation() override;
     int logicaldpi() override;
     void changedisplay(int width, int height) override;
     [[noreturn]] void endprogram() override;

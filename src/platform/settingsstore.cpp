@@ -1,5 +1,7 @@
 #include "platform/settingsstore.h"
 
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 
@@ -21,11 +23,23 @@ QString SettingsStore::get(const QString& section, const QString& key) {
     return value.toString();
 }
 
-bool SettingsStore::save(const QString& section, const QString& key, const QString& value) {
-    if (!settings->isWritable()) return false;
-    settings->setValue(section + QLatin1Char('/') + key, value);
+bool SettingsStore::save(const QString& section, const QList<std::pair<QString, QString>>& values) {
+    for (const auto& [key, value] : values) settings->setValue(section + QLatin1Char('/') + key, value);
+    clearstalelock(settings->fileName());
     settings->sync();
     return settings->status() == QSettings::NoError;
+}
+
+QString SettingsStore::location() const { return settings->fileName(); }
+
+void SettingsStore::clearstalelock(const QString& file) {
+    const QString lockname = file + QStringLiteral(".lock");
+    if (!QFileInfo::exists(lockname)) return;
+    // Taking the lock with a short stale time removes a lock whose owner is gone (QLockFile
+    // checks the process it names) or that was left empty and has not changed since.
+    QLockFile probe(lockname);
+    probe.setStaleLockTime(stalelockms);
+    if (probe.tryLock(2 * stalelockms)) probe.unlock();
 }
 
 }  // namespace zel

@@ -2,7 +2,9 @@
 // The per-user settings store: text values by section and key, in QSettings' native format
 // (an INI file under the user's config folder on Linux), or in a given INI file.
 #include <memory>
+#include <utility>
 
+#include <QList>
 #include <QString>
 
 class QSettings;
@@ -16,7 +18,19 @@ public:
     ~SettingsStore();
 
     QString get(const QString& section, const QString& key);
-    bool save(const QString& section, const QString& key, const QString& value);
+    // Sets every value of the section, then writes the file once (the file is replaced as a whole,
+    // so a record is on the disk whole or not at all). False when the file could not be written.
+    bool save(const QString& section, const QList<std::pair<QString, QString>>& values);
+    // The file the values live in.
+    QString location() const;
+
+    // A game killed while it wrote its settings can leave the lock file behind, empty, and the
+    // next writer would wait half a minute before calling it stale. A lock this much older than
+    // its last change, or whose owner is gone, is cleared before writing.
+    static constexpr int stalelockms = 500;
+    // Clears the lock of `file` when a killed writer left it behind; a lock that a live writer
+    // holds is left to it.
+    static void clearstalelock(const QString& file);
 
 private:
     std::unique_ptr<QSettings> settings;

@@ -2,6 +2,7 @@
 #include "players/options.h"
 
 #include "players/playerstore.h"
+#include "players/returntable.h"
 #include "players/statistics.h"
 
 namespace zel {
@@ -27,15 +28,14 @@ Options::Options(Player& p, Platform& pf, Zel& z) : player(p), platform(pf), zel
 void Options::Form_Load() {
     form.visible = true;
     platform.playclip(124);
-    saveplayer(player, platform);
+    zel.records.save(player);
     refreshdeletecaption();
-    for (int n = 1; n <= slotcount; ++n) form.machine[n].caption = slotcaption(slotname(platform, n));
+    for (int n = 1; n <= slotcount; ++n) form.machine[n].caption = slotcaption(zel.records.name(n));
     const int slot = slotnumber(player.playerslot);
     if (slot != 0) select(OptionGroup::machine, slot);
     showwincounter();
     showspeed();
-    const int pay = payoption(player.machinepay);
-    if (pay >= 0) select(OptionGroup::Amtpayout, pay);
+    showpay();
     showstatistics(form, player, StatisticsMoment::opening);
 }
 
@@ -46,7 +46,7 @@ void Options::machine_Click(int Index) {
     player.amountinvested = player.wager = player.total = player.bank = player.games = 0;
     player.currentplayer.clear();
     // A value that does not load leaves its 0, and the reels fall back to the fastest speed.
-    loadplayer(player, platform, Index, [this] { player.reelspeed = 1; });
+    zel.records.load(player, Index, [this] { player.reelspeed = 1; });
     form.focus = QStringLiteral("player1");
 
     const QString name = displayname(player);
@@ -57,7 +57,8 @@ void Options::machine_Click(int Index) {
     showstatistics(form, player, StatisticsMoment::slotchoice);
     showwincounter();
     showspeed();
-    // The pay option is left as it was, whatever the loaded pay setting.
+    // The pay option shown is always the one in force, for the player just loaded too.
+    showpay();
 }
 
 void Options::select(OptionGroup group, int index) {
@@ -109,6 +110,12 @@ void Options::showwincounter() {
     // Already on: its handler does not run again, but the setting and the other caption still match.
     player.winroll = on ? 1 : 0;
     form.wincounter[3 - index].caption.clear();
+}
+
+void Options::showpay() {
+    const int option = payoption(player.machinepay);
+    if (option >= 0) select(OptionGroup::Amtpayout, option);
+    form.lblpayreturn.caption = returntoplayercaption(player.machinepay, zel.linesplayed);
 }
 
 void Options::showspeed() {

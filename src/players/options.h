@@ -52,6 +52,7 @@ private:
     void showplayeronmachine();   // the machine's credit panels and caption for the current player
     void showwincounter();        // select the win-counter option that matches winroll
     void showspeed();             // select the speed option that matches reelspeed
+    void showpay();               // select the pay option in force and show its return to player
     void closeandsave();          // the main window back in play, the record saved
 };
 

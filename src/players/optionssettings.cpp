@@ -50,7 +50,7 @@ void Options::SSOption2_Click() {
 }
 
 void Options::closeandsave() {
-    saveplayer(player, platform);
+    zel.records.save(player);
     form.player1.text.clear();
     zel.form.enabled = true;
     zel.form.visible = true;

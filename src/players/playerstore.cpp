@@ -13,21 +13,17 @@ int slotnumber(const QString& playerslot) {
 bool saveplayer(const Player& player, Platform& platform) {
     const int slot = slotnumber(player.playerslot);
     if (slot == 0) return false;
-    const QString section = playersection(slot);
-    bool ok = true;
-    const auto write = [&](const char* key, const QString& value) {
-        ok &= platform.savesetting(section, QLatin1String(key), value);
-    };
-    write("machinepay", decimal(player.machinepay));
-    write("winroll", decimal(player.winroll));
-    write("reelspeed", decimal(player.reelspeed));
-    write("amountinvested", decimal(player.amountinvested));
-    write("wager", decimal(player.wager));
-    write("total", decimal(player.total));
-    write("bank", decimal(player.bank));
-    write("games", decimal(player.games));
-    write("currentplayer", player.currentplayer);
-    return ok;
+    return platform.saverecord(playersection(slot), {
+        {QStringLiteral("machinepay"), decimal(player.machinepay)},
+        {QStringLiteral("winroll"), decimal(player.winroll)},
+        {QStringLiteral("reelspeed"), decimal(player.reelspeed)},
+        {QStringLiteral("amountinvested"), decimal(player.amountinvested)},
+        {QStringLiteral("wager"), decimal(player.wager)},
+        {QStringLiteral("total"), decimal(player.total)},
+        {QStringLiteral("bank"), decimal(player.bank)},
+        {QStringLiteral("games"), decimal(player.games)},
+        {QStringLiteral("currentplayer"), player.currentplayer},
+    });
 }
 
 bool loadplayer(Player& player, Platform& platform, int n, const std::function<void()>& onfailure) {
@@ -51,6 +47,7 @@ bool loadplayer(Player& player, Platform& platform, int n, const std::function<v
     read("bank", player.bank);
     read("games", player.games);
     player.currentplayer = platform.getsetting(section, QStringLiteral("currentplayer"));
+    if (!offeredpay(player.machinepay)) player.machinepay = realisticpay;
     return ok;
 }
 

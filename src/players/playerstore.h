@@ -21,7 +21,9 @@ bool readnumber(const QString& text, T& target) {
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value)) return false;
     const double rounded = std::nearbyint(value);  // the default rounding mode rounds halves to even
-    if (rounded < -9.3e18 || rounded > 9.3e18) return false;
+    // Only a value inside the 64-bit range may be converted (2^63 itself is already outside).
+    constexpr double limit = 9223372036854775808.0;
+    if (!(rounded >= -limit && rounded < limit)) return false;
     return setChecked(target, static_cast<int64_t>(rounded));
 }
 
@@ -30,14 +32,21 @@ QString playersection(int slot);
 // The slot number 1..6 that playerslot names, or 0 when it names none.
 int slotnumber(const QString& playerslot);
 
-// Writes the current record to the section of playerslot, nine keys in their order.
-// Every write is tried; returns false when any of them failed (the record in memory is untouched).
+// Writes the current record to the section of playerslot: the nine keys in their order, stored
+// together in one write. Returns false when the store could not take it (the record in memory is
+// untouched).
 bool saveplayer(const Player& player, Platform& platform);
 
 // Reads slot n's nine keys into the record, in their order. A value that does not convert keeps what
 // the record held and calls onfailure at that point of the sequence (the options window uses it to
 // fall back to the fastest reel speed). Returns false when any value failed or n is not a slot.
+// The pay setting in force is always one the options offer: any other value loads as 6.
 bool loadplayer(Player& player, Platform& platform, int n, const std::function<void()>& onfailure = {});
+
+// The pay settings the options offer ("Realistic", "Loose", "Dream Machine !!"); any other value
+// in a record (0 from a vacant slot, a hand edit) plays as the first.
+constexpr int16_t realisticpay = 6;
+constexpr bool offeredpay(int machinepay) { return machinepay == 4 || machinepay == 5 || machinepay == 6; }
 
 // The stored name of slot n (empty = vacant).
 QString slotname(Platform& platform, int n);

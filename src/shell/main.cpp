@@ -1,8 +1,10 @@
 // zelslots: a five-reel video slot machine.
 #include <QApplication>
+#include <QDialog>
 
 #include "machine/zel.h"
 #include "machine/zelwindow.h"
+#include "platform/exitsignals.h"
 #include "platform/qtplatform.h"
 #include "players/player.h"
 #include "shell/secondarywindow.h"
@@ -16,6 +18,14 @@ int main(int argc, char** argv) {
     zel::Zel machine(player, platform);
     zel::ZelWindow window(machine, &platform);
     zel::installsecondarywindows(machine, window);
+
+    // A logout, a shutdown or a kill ends the game as its exit command does, once the machine has
+    // settled. Nobody is there to answer a message box: one that is up is closed as its Escape would.
+    zel::ExitSignals exitsignals([&machine, &window](int) {
+        machine.records.unattended = true;
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->reject();
+        window.input().command(zel::Command::exit);
+    });
 
     // Start-up may end the program (a screen with large fonts): the platform then exits at once.
     machine.Form_Load();

@@ -51,7 +51,7 @@ void Zel::mnuplayer_Click() {
 void Zel::mnuexit_Click() {
     playclip(124);
     settlepending(*this);
-    saveplayer(player, platform);
+    records.save(player);
     restoreres(platform);
     platform.endprogram();
 }

@@ -16,7 +16,8 @@ public:
     void playclip(int, bool) override {}
     MsgResult msgbox(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::ok; }
     QString getsetting(const QString&, const QString&) override { return {}; }
-    bool savesetting(const QString&, const QString&, const QString&) override { return false; }
+    bool saverecord(const QString&, const Values&) override { return false; }
+    QString storelocation() override { return {}; }
     int logicaldpi() override { return 96; }
     void changedisplay(int, int) override {}
     void endprogram() override {}
