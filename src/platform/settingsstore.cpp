@@ -1,6 +1,16 @@
 #include "platform/settingsstore.h"
 
+#include <cerrno>
+#include <csignal>
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <QThread>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
@@ -32,14 +42,57 @@ bool SettingsStore::save(const QString& section, const QList<std::pair<QString, 
 
 QString SettingsStore::location() const { return settings->fileName(); }
 
+namespace {
+enum class LockState { gone, held, stale, young };
+
+// What a lock file says of its writer. QLockFile writes the process id, the program's name and the
+// host; a file empty or cut short was left by a writer killed as it took the lock, unless that
+// writer is still writing it.
+LockState lockstate(const QString& name) {
+    QFile lock(name);
+    if (!lock.open(QIODevice::ReadOnly)) return LockState::gone;
+    const QList<QByteArray> lines = lock.read(512).split('\n');
+    bool numeric = false;
+    const qint64 pid = lines.value(0).toLongLong(&numeric);
+    const QString host = QString::fromUtf8(lines.value(2));
+    if (numeric && pid > 0 && !host.isEmpty()) {
+        if (host != QSysInfo::machineHostName()) return LockState::held;  // a writer on another machine
+        return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH ? LockState::stale : LockState::held;
+    }
+    const qint64 age = QFileInfo(name).lastModified().msecsTo(QDateTime::currentDateTime());
+    return age > SettingsStore::stalelockms ? LockState::stale : LockState::young;
+}
+}  // namespace
+
 void SettingsStore::clearstalelock(const QString& file) {
+    // Breaking a lock takes a second lock of its own (".rmlock"), which a kill can leave too.
     const QString lockname = file + QStringLiteral(".lock");
-    if (!QFileInfo::exists(lockname)) return;
-    // Taking the lock with a short stale time removes a lock whose owner is gone (QLockFile
-    // checks the process it names) or that was left empty and has not changed since.
-    QLockFile probe(lockname);
-    probe.setStaleLockTime(stalelockms);
-    if (probe.tryLock(2 * stalelockms)) probe.unlock();
+    for (const QString& name : {lockname + QStringLiteral(".rmlock"), lockname}) {
+        QElapsedTimer waited;
+        waited.start();
+        LockState state = lockstate(name);
+        while (state == LockState::young && waited.elapsed() < 2 * stalelockms) {
+            QThread::msleep(20);
+            state = lockstate(name);
+        }
+        if (state == LockState::stale || state == LockState::young) QFile::remove(name);
+    }
+    // Holding the lock, no writer is at work: a copy of the file half-written by a writer killed
+    // under the lock is all that can be there.
+    QLockFile lock(lockname);
+    if (lock.tryLock(0)) {
+        removeorphans(file);
+        lock.unlock();
+    }
+}
+
+void SettingsStore::removeorphans(const QString& file) {
+    // A new copy is written as the file's name, a dot and six letters or digits, then renamed.
+    const QFileInfo info(file);
+    static const QRegularExpression copyname(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    QDir folder = info.dir();
+    for (const QString& name : folder.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
+        if (copyname.match(name.mid(info.fileName().size())).hasMatch()) folder.remove(name);
 }
 
 }  // namespace zel

@@ -24,15 +24,16 @@ public:
     // The file the values live in.
     QString location() const;
 
-    // A game killed while it wrote its settings can leave the lock file behind, empty, and the
-    // next writer would wait half a minute before calling it stale. A lock this much older than
-    // its last change, or whose owner is gone, is cleared before writing.
+    // A game killed while it wrote its settings can leave its lock file behind, empty, and the
+    // next writer would wait half a minute before calling it stale. A lock whose writer is gone,
+    // or that is still empty this long after it was made, is cleared before writing (so a save
+    // waits a second at most); so is a half-written copy of the file that such a writer left.
     static constexpr int stalelockms = 500;
-    // Clears the lock of `file` when a killed writer left it behind; a lock that a live writer
-    // holds is left to it.
+    // A lock that a live writer holds is left to it.
     static void clearstalelock(const QString& file);
 
 private:
+    static void removeorphans(const QString& file);
     std::unique_ptr<QSettings> settings;
 };
 
