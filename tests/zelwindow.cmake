@@ -3,3 +3,7 @@ zel_add_test(tst_zelwindow SOURCES tst_zelwindow.cpp LABEL ui LIBS zelui)
 zel_add_test(tst_qtplatform SOURCES tst_qtplatform.cpp LABEL ui LIBS zelui)
 # Input that arrives while the machine is busy, in the real window.
 zel_add_test(tst_busyinput SOURCES tst_busyinput.cpp windowrig.h LABEL ui LIBS zelui)
+# The real game ended by a signal from the desktop.
+zel_add_test(tst_exitsignals SOURCES tst_exitsignals.cpp LABEL ui)
+target_compile_definitions(tst_exitsignals PRIVATE ZEL_GAME_BINARY="$<TARGET_FILE:zelslots>")
+add_dependencies(tst_exitsignals zelslots)
