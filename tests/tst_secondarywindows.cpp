@@ -92,6 +92,37 @@ private slots:
         for (QLabel* label : d.opened->findChildren<QLabel*>()) QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
+    // A hand-edited store can hold a name of any length, with line breaks: the window keeps the
+    // size it has for any name a player can type, and every caption shows one line that fits.
+    void aNameOfAnyLengthLeavesTheOptionsWindowItsSize() {
+        QSize designed;
+        {
+            Desk d;
+            d.player.currentplayer = QStringLiteral("WWWWWWWWWWWW");
+            d.zel.mnuplayer_Click();
+            QCoreApplication::processEvents();
+            designed = d.opened->size();
+        }
+        Desk d;
+        d.player.currentplayer = QString(5000, QLatin1Char('A')) + QStringLiteral("\nsecond line");
+        d.pf.savesetting(playersection(2), QStringLiteral("currentplayer"), QStringLiteral("two\nlines\tand a tab"));
+        d.zel.mnuplayer_Click();
+        QCoreApplication::processEvents();  // the layout settles
+        QCOMPARE(d.opened->size(), designed);
+        QVERIFY(d.opened->screen()->availableGeometry().contains(d.opened->frameGeometry()));
+        for (QLabel* label : d.opened->findChildren<QLabel*>()) {
+            QVERIFY2(!label->text().contains(QLatin1Char('\n')), qPrintable(label->objectName()));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width() || label->wordWrap(),
+                     qPrintable(label->objectName()));
+        }
+        for (QAbstractButton* button : d.opened->findChildren<QAbstractButton*>()) {
+            QVERIFY2(!button->text().contains(QLatin1Char('\n')), qPrintable(button->objectName()));
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(), qPrintable(button->objectName()));
+        }
+        QVERIFY(d.find<QLabel>("lblcurrentplayer")->text().endsWith(QChar(0x2026)));
+        QCOMPARE(d.find<QRadioButton>("machine(2)")->text(), QStringLiteral("TWO LINES AND A TAB"));
+    }
+
     void aTooLongNameIsRefusedWithAMessage() {
         Desk d;
         d.zel.mnuplayer_Click();

@@ -18,6 +18,7 @@
 #include "machine/widgetsync.h"
 #include "machine/zel.h"
 #include "machine/zelwindow.h"
+#include "players/onelinewidget.h"
 
 namespace zel {
 
@@ -60,7 +61,7 @@ void ZelWindow::applyscale(double s) {
 
 void ZelWindow::renderwindow() {
     const ZelForm& f = zel.form;
-    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    if (const QString title = titleline(f.caption); windowTitle() != title) setWindowTitle(title);
     if (isEnabled() != f.enabled) setEnabled(f.enabled);
     if (isVisible() && !f.visible) hide();
     if (f.left != appliedleft || f.top != appliedtop) {

@@ -12,6 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "players/onelinewidget.h"
+
 namespace zel {
 
 namespace {
@@ -36,13 +38,15 @@ void showstate(QWidget* w, const Control& c) {
 }
 
 void sync(QLabel* w, const Control& c) {
-    if (w->text() != c.caption) w->setText(c.caption);
+    if (auto* line = dynamic_cast<OneLineLabel*>(w)) line->setcaption(c.caption);
+    else if (w->text() != c.caption) w->setText(c.caption);
     showstate(w, c);
 }
 
 void sync(QAbstractButton* w, const Control& c) {
-    const QString text = buttontext(c.caption);
-    if (w->text() != text) w->setText(text);
+    if (auto* radio = dynamic_cast<OneLineRadio*>(w)) radio->setcaption(c.caption);
+    else if (auto* button = dynamic_cast<OneLineButton*>(w)) button->setcaption(c.caption);
+    else if (const QString text = buttontext(c.caption); w->text() != text) w->setText(text);
     showstate(w, c);
 }
 
@@ -87,9 +91,14 @@ void OptionsWindow::build() {
     Framemain = frame(QStringLiteral("Framemain"), this);
     auto* left = new QVBoxLayout(Framemain);
     auto* slotgrid = new QGridLayout;
+    // Captions with a name are as wide as the longest name a player can type; a longer one from a
+    // hand-edited store is cut short rather than widening the window.
+    const QString longestname(maxnamelength, QLatin1Char('W'));
     for (int n = 1; n <= 6; ++n) {
-        machine[n] = radio(QStringLiteral("machine(%1)").arg(n), Framemain);
-        machine[n]->setMinimumWidth(150);
+        auto* slot = new OneLineRadio(Framemain);
+        slot->setObjectName(QStringLiteral("machine(%1)").arg(n));
+        slot->setMinimumWidth(std::max(150, slot->fontMetrics().horizontalAdvance(longestname) + 30));
+        machine[n] = slot;
         slotgrid->addWidget(machine[n], (n - 1) / 2, (n - 1) % 2);
     }
     left->addLayout(slotgrid);
@@ -99,8 +108,10 @@ void OptionsWindow::build() {
     player1->setObjectName(QStringLiteral("player1"));
     player1->installEventFilter(this);
     left->addWidget(player1);
-    Btndeletedetails = new QPushButton(Framemain);
+    Btndeletedetails = new OneLineButton(Framemain);
     Btndeletedetails->setObjectName(QStringLiteral("Btndeletedetails"));
+    Btndeletedetails->setMinimumWidth(
+        Btndeletedetails->fontMetrics().horizontalAdvance(QStringLiteral("Delete Currentplayer  (%1) Details").arg(longestname)) + 24);
     left->addWidget(Btndeletedetails);
     auto* stats = new QFrame(Framemain);
     stats->setFrameShape(QFrame::StyledPanel);
@@ -108,10 +119,19 @@ void OptionsWindow::build() {
     for (auto [label, name] : {std::pair{&lblcurrentplayer, "lblcurrentplayer"}, {&lblgames, "lblgames"},
                                {&lblwager, "lblwager"}, {&lbltotalwon, "lbltotalwon"}, {&lblwinlose, "lblwinlose"},
                                {&lblreturned, "lblreturned"}, {&lblinvested, "lblinvested"}}) {
-        *label = plainlabel(QString::fromLatin1(name), stats);
+        auto* line = new OneLineLabel(stats);
+        line->setObjectName(QString::fromLatin1(name));
+        *label = line;
         statslayout->addWidget(*label);
     }
     lblcurrentplayer->setStyleSheet(QStringLiteral("font-weight: bold"));
+    // Room for the longest caption: a typed name, or a figure of ten digits and a sign.
+    QFont bold = lblcurrentplayer->font();
+    bold.setBold(true);
+    const int widest = std::max(QFontMetrics(bold).horizontalAdvance(QStringLiteral("Current Player    ") + longestname),
+                                lblgames->fontMetrics().horizontalAdvance(QStringLiteral("Total Won                   -2147483648")));
+    for (QLabel* label : {lblcurrentplayer, lblgames, lblwager, lbltotalwon, lblwinlose, lblreturned, lblinvested})
+        label->setMinimumWidth(widest + 8);
     left->addWidget(stats);
     left->addStretch();
     columns->addWidget(Framemain);
