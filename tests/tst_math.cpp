@@ -304,7 +304,7 @@ void MathTest::aSimulationCountsEachFeatureAsOneGame() {
     // and one stake per paid spin.
     QCOMPARE(f.games, s.spins);
     QCOMPARE(f.wager, s.spins * 30);
-    QVERIFY(f.cilow < f.rtp && f.rtp < f.cihigh);
+    QVERIFY(std::isnan(f.cilow) && std::isnan(f.cihigh));  // too few spins for an interval
 }
 
 void MathTest::theSimulatedReturnAgreesWithTheExactOne() {

@@ -58,6 +58,8 @@ private slots:
     void aSpinWithAHeldReelAlwaysStands();
     void theWinSoundFollowsTheWin_data();
     void theWinSoundFollowsTheWin();
+    void aWinTheCreditCannotHoldIsNeitherCountedNorOffered();
+    void aFeatureWinTheTotalCannotHoldIsNotCounted();
 };
 
 void PaySetting::aBigWinStandsOnlyOnADrawOfOne_data() {
@@ -198,6 +200,35 @@ void PaySetting::theWinSoundFollowsTheWin() {
     QCOMPARE(int(z.rollstep), win > 0 ? 1 : 0);
     QCOMPARE(m.form().Timerwincounter.enabled, win > 0);
     QCOMPARE(m.form().doublebutton.enabled, win > 0);
+}
+
+// At the credit's limit the credit and the total won take a win together or not at all.
+void PaySetting::aWinTheCreditCannotHoldIsNeitherCountedNorOffered() {
+    Machine m(std::numeric_limits<int32_t>::max() - 50);
+    const int32_t total = m.player.total;
+    m.spin({5, 5, 5, 11, 6});  // 100 coins
+    QCOMPARE(m.player.bank, std::numeric_limits<int32_t>::max() - 75);
+    QCOMPARE(m.player.total, total);
+    QCOMPARE(m.zel.currentwin, 0);
+    QVERIFY(!m.form().doublebutton.enabled);
+    QVERIFY(!m.form().Timerwincounter.enabled);
+    QCOMPARE(m.form().LABWIN.caption, QStringLiteral("No Win"));
+}
+
+void PaySetting::aFeatureWinTheTotalCannotHoldIsNotCounted() {
+    Machine m;
+    Zel& z = m.zel;
+    z.betperline = 1;
+    z.freespins = 11;
+    z.freespinsplayed = 1;
+    z.freespintotal = std::numeric_limits<int32_t>::max() - 10;
+    const int32_t total = m.player.total;
+    m.pf.scriptstops({5, 5, 5, 11, 6});
+    m.pf.scriptdraw(20, 25);  // the multiplier draw: no wild in the run, so 1
+    m.pf.scriptdraw(1, m.player.machinepay);
+    z.play_Click(1);
+    QCOMPARE(z.freespintotal, std::numeric_limits<int32_t>::max() - 10);
+    QCOMPARE(m.player.total, total);
 }
 
 QTEST_GUILESS_MAIN(PaySetting)

@@ -29,8 +29,11 @@ T number(const std::string& option, const std::string& text, T low, T high) {
 }
 
 int oneof(const std::string& option, const std::string& text, std::initializer_list<int> allowed) {
-    const int value = number<int>(option, text, -1000000, 1000000);
-    if (std::find(allowed.begin(), allowed.end(), value) == allowed.end()) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    const bool whole = !text.empty() && ec == std::errc() && ptr == end;
+    if (!whole || std::find(allowed.begin(), allowed.end(), value) == allowed.end()) {
         std::string list;
         for (int a : allowed) list += (list.empty() ? "" : ", ") + std::to_string(a);
         throw ArgumentError("--" + option + " is one of " + list + ", not '" + text + "'");

@@ -133,8 +133,10 @@ QString simulationtext(const SimulationFigures& f, const SimulationSettings& s) 
     QString t = QStringLiteral("%1 paid spins through the game's handlers, seed %2, %3 lines at %4 a line, pay setting %5 (%6)\n")
                     .arg(s.spins).arg(s.seed).arg(s.lines).arg(s.bet).arg(s.machinepay).arg(settingname(s.machinepay));
     t += row(QStringLiteral("return to player"), percent(f.rtp));
+    const bool interval = std::isfinite(f.cilow) && std::isfinite(f.cihigh);
     t += row(QStringLiteral("99% confidence interval"),
-             QStringLiteral("%1 .. %2").arg(percent(f.cilow), percent(f.cihigh)));
+             interval ? QStringLiteral("%1 .. %2").arg(percent(f.cilow), percent(f.cihigh))
+                      : QStringLiteral("needs at least %1 spins").arg(intervalspins));
     t += row(QStringLiteral("hit frequency"), QString::number(f.hitfrequency, 'f', 6));
     t += row(QStringLiteral("features per spin"), QString::number(f.featuresperspin, 'f', 6));
     t += row(QStringLiteral("free spins played"), QString::number(f.featurespins));

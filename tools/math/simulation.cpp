@@ -129,7 +129,8 @@ SimulationFigures simulate(const SimulationSettings& s) {
 
     // The ratio estimator's spread from the batches' own ratios (batches are whole games, and
     // a feature never straddles two of them).
-    if (batches >= 2 && f.wager > 0) {
+    f.cilow = f.cihigh = std::nan("");
+    if (s.spins >= intervalspins && batches >= 2 && f.wager > 0) {
         const double meanwager = double(f.wager) / batches;
         double sum = 0;
         for (const Batch& x : batch) {
@@ -140,8 +141,6 @@ SimulationFigures simulate(const SimulationSettings& s) {
         const double half = student99(batches - 1) * se;
         f.cilow = f.rtp - half;
         f.cihigh = f.rtp + half;
-    } else {
-        f.cilow = f.cihigh = std::nan("");
     }
     return f;
 }

@@ -21,13 +21,18 @@ struct SimulationFigures {
     int64_t hits = 0;          // games that won anything
     int64_t total = 0, wager = 0;
     double rtp = 0;
-    double cilow = 0, cihigh = 0;  // 99% confidence interval of rtp from batch means
+    double cilow = 0, cihigh = 0;  // 99% confidence interval of rtp from batch means; NaN when
+                                   // there are too few spins for one (intervalspins)
     double hitfrequency = 0;
     double featuresperspin = 0;
     double seconds = 0;            // on the clock on the wall
     double cpuseconds = 0;         // of processor time, which a busy machine does not stretch
     double spinspersecond = 0;     // paid spins per second on the wall clock
 };
+
+// The fewest paid spins that give a confidence interval: a hundred batches of a hundred games,
+// so each batch mean is close enough to normal for Student's t to hold.
+constexpr int64_t intervalspins = 10000;
 
 // Throws std::runtime_error when the handlers stop playing (a feature that cannot be collected).
 SimulationFigures simulate(const SimulationSettings& settings);
