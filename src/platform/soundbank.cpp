@@ -22,10 +22,17 @@ void SoundPlayer::play(int clip, bool loop) {
     if (sounding) sounding->stop();
     sounding = nullptr;
     QSoundEffect* effect = effects[clip - 100];
+    if (!enabled) return;
     if (!effect || effect->status() != QSoundEffect::Ready) return;
     effect->setLoopCount(loop ? int(QSoundEffect::Infinite) : 1);
     effect->play();
     sounding = effect;
+}
+
+void SoundPlayer::setenabled(bool on) {
+    enabled = on;
+    if (!on && sounding) sounding->stop();
+    if (!on) sounding = nullptr;
 }
 
 void SoundPlayer::unload() {
@@ -57,6 +64,14 @@ bool SoundBank::isclip(int clip) { return clip >= 101 && clip <= 125 && clip != 
 void SoundBank::play(int clip, bool loop) {
     if (!isclip(clip)) return;
     QMetaObject::invokeMethod(player, [p = player, clip, loop] { p->play(clip, loop); }, Qt::QueuedConnection);
+}
+
+}  // namespace zel
+
+namespace zel {
+
+void SoundBank::setenabled(bool on) {
+    QMetaObject::invokeMethod(player, [p = player, on] { p->setenabled(on); }, Qt::QueuedConnection);
 }
 
 }  // namespace zel

@@ -20,10 +20,12 @@ public slots:
     void load();
     void play(int clip, bool loop);
     void unload();
+    void setenabled(bool on);
 
 private:
     QSoundEffect* effects[26] = {};  // index clip - 100; 0 and 5 stay empty
     QSoundEffect* sounding = nullptr;
+    bool enabled = true;
 };
 
 class SoundBank {
@@ -37,6 +39,8 @@ public:
     static bool isclip(int clip);
     // Starts clip n (looping when asked) and returns at once; a clip not yet ready plays nothing.
     void play(int clip, bool loop);
+    // The sound switch: off silences the clip that sounds and every clip asked for until it is on.
+    void setenabled(bool on);
 
 private:
     QThread thread;
