@@ -52,6 +52,7 @@ public:
     QString socket() const { return dir.filePath(QStringLiteral("runtime/pulse/native")); }
     QString log() const;
     QString folder() const { return dir.path(); }
+    pid_t pid() const { return server.pid(); }
     static constexpr const char* monitor = "zelnull.monitor";
 
 private:

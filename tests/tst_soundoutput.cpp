@@ -4,7 +4,11 @@
 // 0.15 s apart, as in a landing), each starts within 60 ms of being asked for, a new clip leaves
 // no more than 20 ms of the old one, a loop sounds until it is replaced, and nothing is heard
 // while the sound is switched off. The figures are read from the recorded audio.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <memory>
 
 #include <QtTest>
@@ -34,6 +38,43 @@ int cliplength(int clip) {
     const SoundClip c = loadclip(clip);
     return c.rate ? int(c.samples.size() * 1000 / size_t(c.rate)) : 0;
 }
+
+// The lines this process writes to stderr while `work` runs.
+int stderrlines(const std::function<void()>& work) {
+    QTemporaryFile capture;
+    if (!capture.open()) return -1;
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(capture.handle(), STDERR_FILENO);
+    work();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    capture.seek(0);
+    const QByteArray text = capture.readAll();
+    if (!text.isEmpty()) qInfo("stderr: %s", text.trimmed().constData());
+    return int(text.count('\n'));
+}
+
+// Asks for every clip, loops included, and uses the switch.
+void playeverything(SoundBank& bank) {
+    for (int clip = 100; clip <= 126; ++clip) bank.play(clip, clip == 117);
+    bank.setenabled(false);
+    bank.setenabled(true);
+    bank.play(124, false);
+}
+
+// Keeps this process's PulseAudio settings and puts them back when it goes.
+struct SavedPulseSettings {
+    const char* names[3] = {"PULSE_SERVER", "PULSE_RUNTIME_PATH", "PULSE_COOKIE"};
+    QByteArray values[3];
+    SavedPulseSettings() {
+        for (int i = 0; i < 3; ++i) values[i] = qgetenv(names[i]);
+    }
+    ~SavedPulseSettings() {
+        for (int i = 0; i < 3; ++i) qputenv(names[i], values[i]);
+    }
+};
 
 constexpr int onsetlimit = 60;  // ms from the call until the clip is heard
 constexpr int cutlimit = 20;    // ms of the old clip heard after the new clip should have ended
@@ -208,7 +249,37 @@ private slots:
         const int quietfrom = slowestonset + cutlimit, quietto = msbetween(off, after);
         QCOMPARE(audiblecount(flags, quietfrom, quietto), 0);
         const int onset = firstaudible(flags, quietto, int(flags.size()));
-        QVERIFY2(onset >= 0 && onset - quietto <= onsetlimit, "the click after switching on was not heard");
+        QVERIFY2(onset >= 0 && onset - quietto <= onsetlimit,
+                 qPrintable(QStringLiteral("the click after switching on was heard after %1 ms").arg(onset < 0 ? -1 : onset - quietto)));
+    }
+
+    void withoutASoundServerTheGamePlaysSilentlyAndSaysSoOnce() {
+        SavedPulseSettings saved;
+        QTemporaryDir nowhere;
+        qputenv("PULSE_SERVER", ("unix:" + nowhere.filePath(QStringLiteral("no-server"))).toLocal8Bit());
+        const int lines = stderrlines([] {
+            SoundBank bank;
+            playeverything(bank);
+        });
+        QVERIFY2(lines == 1, qPrintable(QStringLiteral("%1 lines on stderr").arg(lines)));
+    }
+
+    void whenTheServerGoesAwayTheGamePlaysOnAndSaysSoOnce() {
+        SavedPulseSettings saved;
+        PulseServer going;
+        QString why;
+        if (!going.start(&why)) QFAIL(qPrintable(why));
+        const int lines = stderrlines([&] {
+            SoundBank bank;
+            bank.play(117, true);
+            std::this_thread::sleep_for(milliseconds(300));
+            going.stop();
+            for (int i = 0; i < 20; ++i) {
+                std::this_thread::sleep_for(milliseconds(50));
+                playeverything(bank);
+            }
+        });
+        QVERIFY2(lines <= 1, qPrintable(QStringLiteral("%1 lines on stderr").arg(lines)));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "machine/formmodel.h"
 
 class QAction;
+class QMenuBar;
 class QTimer;
 
 namespace zel {
@@ -44,6 +45,7 @@ private:
     void buildreels();
     void builddeck();
     void buildmenus();
+    void buildsoundswitch(QMenuBar* bar);
     void buildtimers();
     ImageButtonWidget* makebutton(const QString& name, const QString& face, const QString& fallback);
     // Runs a handler for a click on `control` unless the control (or the window) is disabled or hidden.
