@@ -3,7 +3,9 @@
 // heard nearly whole, the click and the reel stop on every one of fifty plays (the reel stops
 // 0.15 s apart, as in a landing), each starts within 60 ms of being asked for, a new clip leaves
 // no more than 20 ms of the old one, a loop sounds until it is replaced, and nothing is heard
-// while the sound is switched off. The figures are read from the recorded audio.
+// while the sound is switched off. The figures are read from the recorded audio; a sample's time
+// is when the server mixed it (the null sink mixes at most 10 ms ahead, as parec asks of it).
+// It also checks that a game without a server, or whose server goes away, says so once.
 #include <unistd.h>
 
 #include <algorithm>
