@@ -11,8 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <QApplication>
@@ -24,6 +22,7 @@
 #include "machine/zelwindow.h"
 #include "platform/qtplatform.h"
 #include "players/player.h"
+#include "cpuseconds.h"
 
 namespace {
 
@@ -42,26 +41,6 @@ public:
 
 // Stop s of a reel comes from a draw of (s - 0.5) / 22.
 double stopdraw(int s) { return (s - 0.5) / 22.0; }
-
-// User + system CPU seconds of this process so far.
-double cpuseconds() {
-    std::ifstream stat("/proc/self/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    // Fields after the command name (which sits in parentheses and may hold blanks).
-    const auto close = text.rfind(')');
-    if (close == std::string::npos) return -1;
-    std::istringstream rest(text.substr(close + 2));
-    std::string field;
-    long long utime = 0, stime = 0;
-    for (int i = 3; rest >> field; ++i) {
-        if (i == 14) utime = std::stoll(field);
-        if (i == 15) {
-            stime = std::stoll(field);
-            break;
-        }
-    }
-    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
-}
 
 }  // namespace
 

@@ -17,6 +17,7 @@ run() {
 
 run "presentation CPU" ondisplay "$build/bench/bench_presentation_cpu"
 run "presentation CPU, large window" ondisplay "$build/bench/bench_presentation_cpu" --large
+run "sound output CPU" "$build/bench/bench_soundoutput_cpu"
 run "landing fidelity" ondisplay "$build/bench/bench_landing_fidelity"
 run "headless spins per second" "$build/bench/bench_spins_per_second"
 run "math figures" "$build/bench/bench_math_figures"

@@ -156,6 +156,27 @@ void ZelWindow::buildmenus() {
         menus[i] = action;
         connect(action, &QAction::triggered, this, [this, i] { dispatcher.command(Command(i)); });
     }
+    buildsoundswitch(bar);
+}
+
+void ZelWindow::buildsoundswitch(QMenuBar* bar) {
+    // The sound switch is the player's, not the machine's: it acts at once, in the middle of a
+    // spin too, so it does not go through dispatch. Its caption shows the state and the key.
+    QAction* sound = bar->addAction(QString());
+    sound->setObjectName(QStringLiteral("mnusound"));
+    sound->setCheckable(true);
+    sound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    sound->setEnabled(platform != nullptr);
+    const auto show = [sound](bool on) {
+        sound->setText(on ? QStringLiteral("&Sound on (Ctrl+M)") : QStringLiteral("&Sound off (Ctrl+M)"));
+        sound->setToolTip(on ? QStringLiteral("Switch the sound off") : QStringLiteral("Switch the sound on"));
+    };
+    sound->setChecked(platform && platform->soundon());
+    show(sound->isChecked());
+    connect(sound, &QAction::toggled, this, [this, show](bool on) {
+        if (platform) platform->setsound(on);
+        show(on);
+    });
 }
 
 void ZelWindow::buildtimers() {

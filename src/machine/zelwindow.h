@@ -13,6 +13,7 @@
 
 class QAbstractButton;
 class QAction;
+class QMenuBar;
 class QTimer;
 
 namespace zel {
@@ -49,6 +50,7 @@ private:
     void buildreels();
     void builddeck();
     void buildmenus();
+    void buildsoundswitch(QMenuBar* bar);
     void buildtimers();
     ImageButtonWidget* makebutton(const QString& name, const QString& face, const QString& fallback);
     void connectpress(QAbstractButton* button, Button which, int index = 0);

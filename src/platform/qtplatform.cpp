@@ -21,6 +21,8 @@ QtPlatform::QtPlatform(const Options& o)
     : options(o),
       store(o.settingsfile.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(o.settingsfile)) {
     if (options.sound) sounds = std::make_unique<SoundBank>();
+    soundswitch = store->get(QStringLiteral("sound"), QStringLiteral("on")) != QStringLiteral("0");
+    if (sounds) sounds->setenabled(soundswitch);
 #ifndef NDEBUG
     const QString text = qEnvironmentVariable("ZELSLOTS_SCRIPT");
     if (!text.isEmpty()) {
@@ -70,6 +72,14 @@ void QtPlatform::doevents() {
 
 void QtPlatform::playclip(int n, bool loop) {
     if (sounds) sounds->play(n, loop);
+}
+
+void QtPlatform::setsound(bool on) {
+    soundswitch = on;
+    if (sounds) sounds->setenabled(on);
+    // The switch acts for this run even when the store cannot keep it.
+    if (!store->save(QStringLiteral("sound"), QStringLiteral("on"), on ? QStringLiteral("1") : QStringLiteral("0")))
+        std::fprintf(stderr, "zelslots: the sound switch could not be saved in the settings store\n");
 }
 
 MsgResult QtPlatform::msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) {

@@ -39,6 +39,11 @@ public:
     void changedisplay(int width, int height) override;
     [[noreturn]] void endprogram() override;
 
+    // The player's sound switch, remembered in the store's application section "sound", key "on"
+    // ("1" on, "0" off; on when never set). Switching off silences the clip that sounds at once.
+    bool soundon() const { return soundswitch; }
+    void setsound(bool on);
+
     // Set by the main window: draw the window now (synchronously), and show it at a scale.
     std::function<void()> renderhook;
     std::function<void(double)> scalehook;
@@ -61,6 +66,7 @@ private:
     GameRandom rng;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<SoundBank> sounds;
+    bool soundswitch = true;
 };
 
 }  // namespace zel

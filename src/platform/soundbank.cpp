@@ -1,62 +1,47 @@
 #include "platform/soundbank.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include <cstdio>
+
+#include "platform/soundclips.h"
+#include "platform/soundoutput.h"
 
 namespace zel {
 
-SoundPlayer::~SoundPlayer() { unload(); }
-
-void SoundPlayer::load() {
-    for (int clip = 101; clip <= 125; ++clip) {
-        if (!SoundBank::isclip(clip) || effects[clip - 100]) continue;
-        auto* effect = new QSoundEffect(this);
-        effect->setSource(QUrl(QStringLiteral("qrc:/clips/%1.wav").arg(clip)));
-        effects[clip - 100] = effect;
-    }
-}
-
-void SoundPlayer::play(int clip, bool loop) {
-    if (!SoundBank::isclip(clip)) return;
-    // The new clip replaces the one that sounds, even when the new one cannot play yet.
-    if (sounding) sounding->stop();
-    sounding = nullptr;
-    QSoundEffect* effect = effects[clip - 100];
-    if (!effect || effect->status() != QSoundEffect::Ready) return;
-    effect->setLoopCount(loop ? int(QSoundEffect::Infinite) : 1);
-    effect->play();
-    sounding = effect;
-}
-
-void SoundPlayer::unload() {
-    sounding = nullptr;
-    for (auto*& effect : effects) {
-        delete effect;
-        effect = nullptr;
-    }
-}
-
 SoundBank::SoundBank() {
+    // Opened and loaded here, before anyone can ask for a clip: no clip is asked for too early.
+    auto* opened = new SoundOutput;
+    QStringList failed;
+    if (!opened->open(&failed)) {
+        delete opened;
+        std::fprintf(stderr, "zelslots: no sound output could be opened; the game plays without sound\n");
+        return;
+    }
+    if (!failed.isEmpty())
+        std::fprintf(stderr, "zelslots: clips %s could not be decoded and stay silent\n",
+                     qPrintable(failed.join(QStringLiteral(", "))));
+    output = opened;
     thread.setObjectName(QStringLiteral("zelslots sound"));
-    player = new SoundPlayer;
-    player->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::finished, player, &QObject::deleteLater);
+    output->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::finished, output, &QObject::deleteLater);
     thread.start();
-    QMetaObject::invokeMethod(player, &SoundPlayer::load, Qt::QueuedConnection);
 }
 
 SoundBank::~SoundBank() {
-    // The effects are deleted on their own thread before it ends.
-    QMetaObject::invokeMethod(player, &SoundPlayer::unload, Qt::BlockingQueuedConnection);
+    // The output is deleted on its own thread as the thread ends.
     thread.quit();
     thread.wait();
 }
 
-bool SoundBank::isclip(int clip) { return clip >= 101 && clip <= 125 && clip != 105; }
+bool SoundBank::isclip(int clip) { return zel::isclip(clip); }
 
 void SoundBank::play(int clip, bool loop) {
-    if (!isclip(clip)) return;
-    QMetaObject::invokeMethod(player, [p = player, clip, loop] { p->play(clip, loop); }, Qt::QueuedConnection);
+    if (!output || !on || !isclip(clip)) return;
+    QMetaObject::invokeMethod(output, [o = output, clip, loop] { o->play(clip, loop); }, Qt::QueuedConnection);
+}
+
+void SoundBank::setenabled(bool enable) {
+    on = enable;
+    if (!on && output) QMetaObject::invokeMethod(output, [o = output] { o->silence(); }, Qt::QueuedConnection);
 }
 
 }  // namespace zel
