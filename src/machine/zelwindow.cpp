@@ -161,7 +161,7 @@ void ZelWindow::buildmenus() {
 
 void ZelWindow::buildsoundswitch(QMenuBar* bar) {
     // The sound switch is the player's, not the machine's: it acts at once, in the middle of a
-    // spin too, so it does not go through dispatch. Its caption shows the state and the key.
+    // spin too, so it does not go through the dispatcher. Its caption shows the state and the key.
     QAction* sound = bar->addAction(QString());
     sound->setObjectName(QStringLiteral("mnusound"));
     sound->setCheckable(true);

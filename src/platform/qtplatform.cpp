@@ -78,7 +78,7 @@ void QtPlatform::setsound(bool on) {
     soundswitch = on;
     if (sounds) sounds->setenabled(on);
     // The switch acts for this run even when the store cannot keep it.
-    if (!store->save(QStringLiteral("sound"), QStringLiteral("on"), on ? QStringLiteral("1") : QStringLiteral("0")))
+    if (!store->save(QStringLiteral("sound"), {{QStringLiteral("on"), on ? QStringLiteral("1") : QStringLiteral("0")}}))
         std::fprintf(stderr, "zelslots: the sound switch could not be saved in the settings store\n");
 }
 
