@@ -21,5 +21,7 @@ run "sound output CPU" "$build/bench/bench_soundoutput_cpu"
 run "landing fidelity" ondisplay "$build/bench/bench_landing_fidelity"
 run "headless spins per second" "$build/bench/bench_spins_per_second"
 run "math figures" "$build/bench/bench_math_figures"
+# The full event storm (make test runs fewer seeds under the sanitizers).
+run "event storm, every seed" env ZEL_STORM_SEEDS=200 "$build/tests/tst_eventstorm"
 
 exit $failed

@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 #include <cmath>
@@ -16,9 +15,12 @@
 #include "math/spinreport.h"
 #include "players/options.h"
 #include "players/returntable.h"
+#include "toolrun.h"
 
 using namespace zel;
 using namespace zel::math;
+using zeltest::runtool;
+using zeltest::ToolRun;
 
 Q_DECLARE_METATYPE(std::vector<int>)
 
@@ -26,18 +28,6 @@ namespace {
 
 QString name(Symbol s) { return QString::fromLatin1(symbolname[static_cast<int>(s)]); }
 
-struct ToolRun {
-    int exitcode = -1;
-    QByteArray out, err;
-};
-
-ToolRun runtool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZEL_MATH_TOOL), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 }  // namespace
 

@@ -1,22 +1,11 @@
 // zelslots-math as a player or tester meets it on the command line: what it says when it is asked
 // for too little, or given a word where it wants a number.
-#include <QProcess>
 #include <QtTest>
 
-namespace {
-struct ToolRun {
-    int exitcode = -1;
-    QByteArray out, err;
-};
+#include "toolrun.h"
 
-ToolRun runtool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZEL_MATH_TOOL), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-}  // namespace
+using zeltest::runtool;
+using zeltest::ToolRun;
 
 class MathCliTest : public QObject {
     Q_OBJECT

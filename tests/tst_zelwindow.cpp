@@ -14,35 +14,12 @@
 #include "machine/zelwindow.h"
 #include "platform/qtplatform.h"
 #include "players/player.h"
+#include "windowrig.h"
 
 using namespace zel;
 
-namespace {
-// The real platform with waits that take no time and random draws a test can script.
-class QuickPlatform : public QtPlatform {
-public:
-    explicit QuickPlatform(const QString& inifile) : QtPlatform(Options{false, false, inifile}) {}
-    double rnd() override {
-        if (scripted.empty()) return QtPlatform::rnd();
-        const double r = scripted.front();
-        scripted.pop_front();
-        return r;
-    }
-    // The game's end is recorded, so a test can see when it would have happened.
-    void endprogram() override { ended = true; }
-    bool ended = false;
-    void scriptstops(std::initializer_list<int> stops) {
-        for (int s : stops) scripted.push_back((s - 0.5) / 22.0);
-    }
-    std::deque<double> scripted;
-};
-
-// Stops that show no pair on any line and no scatter: a spin that wins nothing.
-void scriptlosingspin(QuickPlatform& p) {
-    p.scriptstops({5, 3, 5, 3, 3});
-    p.scripted.push_back(0.0);  // the pay-setting draw
-}
-}  // namespace
+using zeltest::QuickPlatform;
+using zeltest::scriptlosingspin;
 
 class TestZelWindow : public QObject {
     Q_OBJECT
