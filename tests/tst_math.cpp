@@ -28,7 +28,6 @@ namespace {
 
 QString name(Symbol s) { return QString::fromLatin1(symbolname[static_cast<int>(s)]); }
 
-
 }  // namespace
 
 class MathTest : public QObject {
