@@ -1,7 +1,7 @@
 // The button faces of the main window and the line number tags beside the reels.
 #include "catalogue.h"
 #include "generators.h"
-#include "machine/paytables.h"
+#include "core/machine/paytables.h"
 #include "painting.h"
 
 namespace zel::art {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "machine/linetable.h"
+#include "core/machine/linetable.h"
 
 namespace zel::assets {
 

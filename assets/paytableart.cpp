@@ -2,7 +2,7 @@
 // scatter rules and the free spins, drawn from the machine's own pay tables.
 #include "catalogue.h"
 #include "generators.h"
-#include "machine/paytables.h"
+#include "core/machine/paytables.h"
 #include "painting.h"
 #include "symbolart.h"
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "machine/reelstrips.h"
+#include "core/machine/reelstrips.h"
 
 namespace zel::art {
 

@@ -18,10 +18,10 @@
 #include <QTimer>
 #include <unistd.h>
 
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "platform/qtplatform.h"
-#include "players/player.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "ui/platform/qtplatform.h"
+#include "core/players/player.h"
 #include "cpuseconds.h"
 
 namespace {

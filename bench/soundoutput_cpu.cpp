@@ -16,7 +16,7 @@
 #include <QCoreApplication>
 
 #include "cpuseconds.h"
-#include "platform/soundbank.h"
+#include "ui/sound/soundbank.h"
 #include "pulserig.h"
 
 namespace {

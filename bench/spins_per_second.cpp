@@ -12,9 +12,9 @@
 #include <cstring>
 #include <ctime>
 
-#include "machine/zel.h"
-#include "platform/headlessplatform.h"
-#include "players/player.h"
+#include "core/machine/zel.h"
+#include "core/platform/headlessplatform.h"
+#include "core/players/player.h"
 
 namespace {
 

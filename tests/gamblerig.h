@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fakeplatform.h"
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fakeplatform.h"
-#include "machine/zel.h"
-#include "players/player.h"
+#include "core/machine/zel.h"
+#include "core/players/player.h"
 
 namespace zeltest {
 

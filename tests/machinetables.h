@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "machine/paytables.h"
+#include "core/machine/paytables.h"
 
 namespace zeltest {
 

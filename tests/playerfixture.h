@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 
 #include "fakeplatform.h"
-#include "machine/zel.h"
-#include "players/options.h"
-#include "players/player.h"
-#include "players/playerstore.h"
+#include "core/machine/zel.h"
+#include "core/players/options.h"
+#include "core/players/player.h"
+#include "core/players/playerstore.h"
 
 namespace zeltest {
 

@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 
 #include "fakeplatform.h"
-#include "machine/dispatcher.h"
-#include "machine/zel.h"
-#include "players/options.h"
-#include "shell/secondaryforms.h"
+#include "core/machine/dispatcher.h"
+#include "core/machine/zel.h"
+#include "core/players/options.h"
+#include "core/shell/secondaryforms.h"
 
 namespace zeltest {
 

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "assets/catalogue.h"
-#include "machine/reelstrips.h"
+#include "core/machine/reelstrips.h"
 
 using namespace zel;
 

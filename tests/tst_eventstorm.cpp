@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "players/playerstore.h"
+#include "core/players/playerstore.h"
 #include "stormrig.h"
 
 using namespace zel;

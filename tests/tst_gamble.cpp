@@ -2,7 +2,7 @@
 // history row, and the player's statistics through it all.
 #include <QtTest>
 
-#include "gamble/gamble.h"
+#include "core/gamble/gamble.h"
 #include "gamblerig.h"
 
 using namespace zel;

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "machinefixture.h"
-#include "platform/gamerandom.h"
-#include "platform/headlessplatform.h"
+#include "core/platform/gamerandom.h"
+#include "core/platform/headlessplatform.h"
 
 using namespace zel;
 using namespace zeltest;

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "gamblerig.h"
-#include "machine/dispatcher.h"
-#include "players/playerstore.h"
+#include "core/machine/dispatcher.h"
+#include "core/players/playerstore.h"
 
 using namespace zel;
 

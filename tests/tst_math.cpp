@@ -13,8 +13,8 @@
 #include "math/par.h"
 #include "math/simulation.h"
 #include "math/spinreport.h"
-#include "players/options.h"
-#include "players/returntable.h"
+#include "core/players/options.h"
+#include "core/players/returntable.h"
 #include "toolrun.h"
 
 using namespace zel;

@@ -4,9 +4,9 @@
 #include <QtTest>
 
 #include "gamblerig.h"
-#include "players/playerstore.h"
-#include "shell/display.h"
-#include "shell/secondaryforms.h"
+#include "core/players/playerstore.h"
+#include "core/shell/display.h"
+#include "core/shell/secondaryforms.h"
 
 using namespace zel;
 

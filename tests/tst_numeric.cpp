@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "machine/numeric.h"
+#include "core/machine/numeric.h"
 
 using namespace zel;
 

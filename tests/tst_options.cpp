@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "playerfixture.h"
-#include "players/statistics.h"
+#include "core/players/statistics.h"
 
 using namespace zel;
 using zeltest::Session;

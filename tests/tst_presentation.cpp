@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fakeplatform.h"
-#include "machine/linetable.h"
-#include "machine/zel.h"
+#include "core/machine/linetable.h"
+#include "core/machine/zel.h"
 
 using namespace zel;
 

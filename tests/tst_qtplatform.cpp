@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/qtplatform.h"
-#include "platform/soundbank.h"
+#include "ui/platform/qtplatform.h"
+#include "ui/sound/soundbank.h"
 
 using namespace zel;
 

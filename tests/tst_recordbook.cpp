@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "playerfixture.h"
-#include "players/recordbook.h"
-#include "players/returntable.h"
+#include "core/players/recordbook.h"
+#include "core/players/returntable.h"
 
 using namespace zel;
 using zeltest::Session;

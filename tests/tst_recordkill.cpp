@@ -12,7 +12,7 @@
 #include <QtTest>
 
 #include "fakeplatform.h"
-#include "players/playerstore.h"
+#include "core/players/playerstore.h"
 
 using namespace zel;
 

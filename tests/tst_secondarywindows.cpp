@@ -8,10 +8,10 @@
 #include <QtTest>
 
 #include "fakeplatform.h"
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "players/playerstore.h"
-#include "shell/secondarywindow.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "core/players/playerstore.h"
+#include "ui/shell/secondarywindow.h"
 
 using namespace zel;
 

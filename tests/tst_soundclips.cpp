@@ -3,7 +3,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include "platform/soundclips.h"
+#include "ui/sound/soundclips.h"
 
 using namespace zel;
 

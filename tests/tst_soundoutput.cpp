@@ -16,8 +16,8 @@
 #include <QtTest>
 
 #include "audibility.h"
-#include "platform/soundbank.h"
-#include "platform/soundclips.h"
+#include "ui/sound/soundbank.h"
+#include "ui/sound/soundclips.h"
 #include "pulserig.h"
 
 using namespace zel;

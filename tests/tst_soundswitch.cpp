@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "platform/qtplatform.h"
-#include "players/player.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "ui/platform/qtplatform.h"
+#include "core/players/player.h"
 
 using namespace zel;
 

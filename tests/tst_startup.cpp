@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "fakeplatform.h"
-#include "machine/zel.h"
-#include "players/player.h"
+#include "core/machine/zel.h"
+#include "core/players/player.h"
 
 using namespace zel;
 

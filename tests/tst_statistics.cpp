@@ -1,7 +1,7 @@
 // The player's statistics: the derived figures and the exact captions of the seven labels.
 #include <QtTest>
 
-#include "players/statistics.h"
+#include "core/players/statistics.h"
 
 using namespace zel;
 

@@ -9,11 +9,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "machine/displaywidget.h"
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "platform/qtplatform.h"
-#include "players/player.h"
+#include "ui/machine/displaywidget.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "ui/platform/qtplatform.h"
+#include "core/players/player.h"
 #include "windowrig.h"
 
 using namespace zel;

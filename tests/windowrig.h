@@ -12,11 +12,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "platform/qtplatform.h"
-#include "players/player.h"
-#include "shell/secondarywindow.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "ui/platform/qtplatform.h"
+#include "core/players/player.h"
+#include "ui/shell/secondarywindow.h"
 
 namespace zeltest {
 

@@ -20,9 +20,9 @@ target_link_libraries(zelslots-math PRIVATE zelmath)
 set(returntable_dir ${CMAKE_CURRENT_BINARY_DIR}/returntable)
 set(returntable_file ${returntable_dir}/returntable.txt)
 set(returntable_rules
-    ${PROJECT_SOURCE_DIR}/src/machine/reelstrips.h ${PROJECT_SOURCE_DIR}/src/machine/paytables.h
-    ${PROJECT_SOURCE_DIR}/src/machine/reelstops.cpp ${PROJECT_SOURCE_DIR}/src/machine/evaluate.cpp
-    ${PROJECT_SOURCE_DIR}/src/machine/freespins.cpp ${PROJECT_SOURCE_DIR}/src/machine/landing.cpp)
+    ${PROJECT_SOURCE_DIR}/src/core/machine/reelstrips.h ${PROJECT_SOURCE_DIR}/src/core/machine/paytables.h
+    ${PROJECT_SOURCE_DIR}/src/core/machine/reelstops.cpp ${PROJECT_SOURCE_DIR}/src/core/machine/evaluate.cpp
+    ${PROJECT_SOURCE_DIR}/src/core/machine/freespins.cpp ${PROJECT_SOURCE_DIR}/src/core/machine/landing.cpp)
 add_custom_command(OUTPUT ${returntable_file}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${returntable_dir}
     COMMAND zelslots-math table --output ${returntable_file}

@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <QDialog>
 
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "platform/exitsignals.h"
-#include "platform/qtplatform.h"
-#include "players/player.h"
-#include "shell/secondarywindow.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "ui/platform/exitsignals.h"
+#include "ui/platform/qtplatform.h"
+#include "core/players/player.h"
+#include "ui/shell/secondarywindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "machine/reelstrips.h"
+#include "core/machine/reelstrips.h"
 
 namespace zel::math {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel::math {
 

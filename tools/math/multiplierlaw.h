@@ -4,7 +4,7 @@
 // chances, and a draw that tells whether a wild lies in a paying run at all.
 #include <vector>
 
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 #include "math/probeplatform.h"
 
 namespace zel::math {

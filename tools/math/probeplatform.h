@@ -1,7 +1,7 @@
 #pragma once
 // A platform for working out the machine's figures: every draw hands back the value the
 // caller set, waits take no time, and nothing is shown, heard or stored.
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 namespace zel::math {
 

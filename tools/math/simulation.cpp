@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "machine/zel.h"
-#include "platform/headlessplatform.h"
+#include "core/machine/zel.h"
+#include "core/platform/headlessplatform.h"
 
 namespace zel::math {
 

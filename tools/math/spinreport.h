@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel::math {
 

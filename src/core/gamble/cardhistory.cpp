@@ -1,8 +1,8 @@
 // The card draw of the gamble and the row of the last five cards below it.
 #include <cmath>
 
-#include "gamble/gamble.h"
-#include "machine/zel.h"
+#include "core/gamble/gamble.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

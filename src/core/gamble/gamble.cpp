@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "gamble/gamble.h"
-#include "machine/zel.h"
+#include "core/gamble/gamble.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

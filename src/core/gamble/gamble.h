@@ -2,7 +2,7 @@
 // Pieces of the card gamble shared by its handlers (gamble.cpp) and the card draw (cardhistory.cpp).
 #include <cstdint>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 namespace zel {
 

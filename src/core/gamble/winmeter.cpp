@@ -1,7 +1,7 @@
 // The win meter, which counts a win up on the display, and the collect button that ends
 // a free-spin feature by paying its total into the credit.
-#include "gamble/steptables.h"
-#include "machine/zel.h"
+#include "core/gamble/steptables.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

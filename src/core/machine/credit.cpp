@@ -1,5 +1,5 @@
 // The player's controls beside the spin: coins, quick credit, the number of lines, the space bar.
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "machine/dispatcher.h"
+#include "core/machine/dispatcher.h"
 
 #include <algorithm>
 

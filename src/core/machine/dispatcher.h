@@ -12,7 +12,7 @@
 #include <deque>
 #include <functional>
 
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

@@ -1,6 +1,6 @@
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
-#include "machine/paytables.h"
+#include "core/machine/paytables.h"
 
 namespace zel {
 

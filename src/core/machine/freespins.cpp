@@ -2,7 +2,7 @@
 // the automatic next spin and the wild with its multiplier badge.
 #include <cmath>
 
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

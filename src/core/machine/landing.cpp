@@ -1,5 +1,5 @@
 // The landing of the reels: the strips scroll down and stop reel by reel, with their sounds.
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "machine/paytables.h"
+#include "core/machine/paytables.h"
 
 namespace zel {
 

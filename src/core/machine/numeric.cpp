@@ -1,4 +1,4 @@
-#include "machine/numeric.h"
+#include "core/machine/numeric.h"
 
 namespace zel {
 

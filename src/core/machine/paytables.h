@@ -2,7 +2,7 @@
 // Lines, rows, reel weights, window cells and pays of the machine.
 #include <cstdint>
 
-#include "machine/reelstrips.h"
+#include "core/machine/reelstrips.h"
 
 namespace zel {
 

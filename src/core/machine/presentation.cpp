@@ -1,7 +1,7 @@
 // The winning-line presentation: each winning line in turn is drawn in its colour, its tag
 // blinks, and the symbols of its paying run blink in their cells while a wild in the run stays lit.
-#include "machine/linetable.h"
-#include "machine/zel.h"
+#include "core/machine/linetable.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <cmath>
 
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

@@ -1,6 +1,6 @@
 // The scatter and wild animations: every scatter pulses through its frames in step, and in
 // ordinary play the wilds on reels 2..4 cycle theirs (shown while the line presentation lights them).
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

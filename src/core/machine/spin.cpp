@@ -1,5 +1,5 @@
 // A press of a play button: the stake check, the locked controls, and the reel chain.
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

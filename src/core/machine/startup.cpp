@@ -1,7 +1,7 @@
 // Start-up of the machine: display check, the player in slot 1, the first view.
-#include "machine/zel.h"
-#include "players/playerstore.h"
-#include "shell/display.h"
+#include "core/machine/zel.h"
+#include "core/players/playerstore.h"
+#include "core/shell/display.h"
 
 namespace zel {
 

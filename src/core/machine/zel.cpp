@@ -1,4 +1,4 @@
-#include "machine/zel.h"
+#include "core/machine/zel.h"
 
 namespace zel {
 

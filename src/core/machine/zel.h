@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <functional>
 
-#include "machine/formmodel.h"
-#include "machine/numeric.h"
-#include "machine/paytables.h"
-#include "platform/platform.h"
-#include "players/player.h"
-#include "players/recordbook.h"
+#include "core/machine/formmodel.h"
+#include "core/machine/numeric.h"
+#include "core/machine/paytables.h"
+#include "core/platform/platform.h"
+#include "core/players/player.h"
+#include "core/players/recordbook.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "platform/gamerandom.h"
+#include "core/platform/gamerandom.h"
 
 #include <chrono>
 #include <random>

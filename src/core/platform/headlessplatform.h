@@ -7,8 +7,8 @@
 #include <QHash>
 #include <QString>
 
-#include "platform/gamerandom.h"
-#include "platform/platform.h"
+#include "core/platform/gamerandom.h"
+#include "core/platform/platform.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "platform/settingsstore.h"
+#include "core/platform/settingsstore.h"
 
 #include <cerrno>
 #include <csignal>

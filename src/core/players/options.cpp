@@ -1,9 +1,9 @@
 // Opening the options window, choosing a slot, and the option groups.
-#include "players/options.h"
+#include "core/players/options.h"
 
-#include "players/playerstore.h"
-#include "players/returntable.h"
-#include "players/statistics.h"
+#include "core/players/playerstore.h"
+#include "core/players/returntable.h"
+#include "core/players/statistics.h"
 
 namespace zel {
 

@@ -4,10 +4,10 @@
 // player record, the platform and the machine's window (credit, caption, enabled, flashers).
 #include <cstdint>
 
-#include "machine/zel.h"
-#include "platform/platform.h"
-#include "players/optionsform.h"
-#include "players/player.h"
+#include "core/machine/zel.h"
+#include "core/platform/platform.h"
+#include "core/players/optionsform.h"
+#include "core/players/player.h"
 
 namespace zel {
 

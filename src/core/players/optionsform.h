@@ -3,7 +3,7 @@
 // The rules write these; the window draws them.
 #include <QString>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 namespace zel {
 

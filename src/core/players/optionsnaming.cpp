@@ -1,9 +1,9 @@
 // Naming the current player and deleting the player's details.
 #include <QList>
 
-#include "players/options.h"
-#include "players/playerstore.h"
-#include "players/statistics.h"
+#include "core/players/options.h"
+#include "core/players/playerstore.h"
+#include "core/players/statistics.h"
 
 namespace zel {
 

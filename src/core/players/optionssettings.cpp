@@ -1,8 +1,8 @@
 // The settings of the options window, and the ways it closes.
-#include "players/options.h"
-#include "players/playerstore.h"
-#include "players/returntable.h"
-#include "shell/display.h"
+#include "core/players/options.h"
+#include "core/players/playerstore.h"
+#include "core/players/returntable.h"
+#include "core/shell/display.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "players/playerstore.h"
+#include "core/players/playerstore.h"
 
 namespace zel {
 

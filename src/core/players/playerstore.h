@@ -5,9 +5,9 @@
 
 #include <QString>
 
-#include "machine/numeric.h"
-#include "platform/platform.h"
-#include "players/player.h"
+#include "core/machine/numeric.h"
+#include "core/platform/platform.h"
+#include "core/players/player.h"
 
 namespace zel {
 

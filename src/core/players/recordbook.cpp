@@ -1,4 +1,4 @@
-#include "players/recordbook.h"
+#include "core/players/recordbook.h"
 
 #include <QtGlobal>
 

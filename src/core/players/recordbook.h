@@ -9,9 +9,9 @@
 
 #include <QString>
 
-#include "platform/platform.h"
-#include "players/player.h"
-#include "players/playerstore.h"
+#include "core/platform/platform.h"
+#include "core/players/player.h"
+#include "core/players/playerstore.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "players/returntable.h"
+#include "core/players/returntable.h"
 
 #include <QFile>
 #include <QHash>

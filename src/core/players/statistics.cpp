@@ -1,8 +1,8 @@
-#include "players/statistics.h"
+#include "core/players/statistics.h"
 
 #include <cmath>
 
-#include "machine/numeric.h"
+#include "core/machine/numeric.h"
 
 namespace zel {
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "players/optionsform.h"
-#include "players/player.h"
+#include "core/players/optionsform.h"
+#include "core/players/player.h"
 
 namespace zel {
 

@@ -1,11 +1,11 @@
-#include "shell/display.h"
+#include "core/shell/display.h"
 
 #include <cmath>
 #include <cstdint>
 
 #include <QStringList>
 
-#include "machine/numeric.h"
+#include "core/machine/numeric.h"
 
 namespace zel {
 

@@ -2,8 +2,8 @@
 // The display checks of start-up and exit: the font check and the display size.
 #include <QString>
 
-#include "platform/platform.h"
-#include "players/player.h"
+#include "core/platform/platform.h"
+#include "core/players/player.h"
 
 namespace zel {
 

@@ -1,7 +1,7 @@
 // The menu commands of the machine's window and the exit sequence.
-#include "machine/zel.h"
-#include "players/playerstore.h"
-#include "shell/display.h"
+#include "core/machine/zel.h"
+#include "core/players/playerstore.h"
+#include "core/shell/display.h"
 
 namespace zel {
 

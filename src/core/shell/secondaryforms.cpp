@@ -1,4 +1,4 @@
-#include "shell/secondaryforms.h"
+#include "core/shell/secondaryforms.h"
 
 namespace zel {
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "machine/zel.h"
-#include "players/optionsform.h"
+#include "core/machine/zel.h"
+#include "core/players/optionsform.h"
 
 namespace zel {
 

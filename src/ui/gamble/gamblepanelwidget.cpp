@@ -1,10 +1,10 @@
-#include "machine/gamblepanelwidget.h"
+#include "ui/gamble/gamblepanelwidget.h"
 
 #include <QPainter>
 
-#include "machine/imagebuttonwidget.h"
-#include "machine/picturewidget.h"
-#include "machine/widgetsync.h"
+#include "ui/machine/imagebuttonwidget.h"
+#include "ui/machine/picturewidget.h"
+#include "ui/machine/widgetsync.h"
 
 namespace zel {
 

@@ -4,7 +4,7 @@
 // risk and of the possible wins, the card history and the sliding win and lose pictures.
 #include <QWidget>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 namespace zel {
 

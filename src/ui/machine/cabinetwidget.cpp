@@ -1,4 +1,4 @@
-#include "machine/cabinetwidget.h"
+#include "ui/machine/cabinetwidget.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "machine/displaywidget.h"
+#include "ui/machine/displaywidget.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

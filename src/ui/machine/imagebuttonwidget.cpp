@@ -1,11 +1,11 @@
-#include "machine/imagebuttonwidget.h"
+#include "ui/machine/imagebuttonwidget.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "machine/picturewidget.h"
+#include "ui/machine/picturewidget.h"
 
 namespace zel {
 

@@ -5,7 +5,7 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "machine/linesoverlaywidget.h"
+#include "ui/machine/linesoverlaywidget.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 // layer over the reel windows that never takes a click.
 #include <QWidget>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 namespace zel {
 

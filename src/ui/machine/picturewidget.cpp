@@ -1,4 +1,4 @@
-#include "machine/picturewidget.h"
+#include "ui/machine/picturewidget.h"
 
 #include <QHash>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 class QPainter;
 

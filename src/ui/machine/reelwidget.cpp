@@ -1,10 +1,10 @@
-#include "machine/reelwidget.h"
+#include "ui/machine/reelwidget.h"
 
 #include <cmath>
 
 #include <QPainter>
 
-#include "machine/picturewidget.h"
+#include "ui/machine/picturewidget.h"
 
 namespace zel {
 

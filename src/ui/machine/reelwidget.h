@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 namespace zel {
 

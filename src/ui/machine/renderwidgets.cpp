@@ -7,18 +7,18 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "machine/cabinetwidget.h"
-#include "machine/displaywidget.h"
-#include "machine/gamblepanelwidget.h"
-#include "machine/imagebuttonwidget.h"
-#include "machine/linesoverlaywidget.h"
-#include "machine/paytables.h"
-#include "machine/picturewidget.h"
-#include "machine/reelwidget.h"
-#include "machine/widgetsync.h"
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "players/onelinewidget.h"
+#include "ui/machine/cabinetwidget.h"
+#include "ui/machine/displaywidget.h"
+#include "ui/gamble/gamblepanelwidget.h"
+#include "ui/machine/imagebuttonwidget.h"
+#include "ui/machine/linesoverlaywidget.h"
+#include "core/machine/paytables.h"
+#include "ui/machine/picturewidget.h"
+#include "ui/machine/reelwidget.h"
+#include "ui/machine/widgetsync.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "ui/players/onelinewidget.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "machine/widgetsync.h"
+#include "ui/machine/widgetsync.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "machine/formmodel.h"
+#include "core/machine/formmodel.h"
 
 namespace zel {
 

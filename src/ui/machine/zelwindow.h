@@ -8,8 +8,8 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "machine/dispatcher.h"
-#include "machine/formmodel.h"
+#include "core/machine/dispatcher.h"
+#include "core/machine/formmodel.h"
 
 class QAbstractButton;
 class QAction;

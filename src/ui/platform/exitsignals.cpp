@@ -1,4 +1,4 @@
-#include "platform/exitsignals.h"
+#include "ui/platform/exitsignals.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "platform/qtplatform.h"
+#include "ui/platform/qtplatform.h"
 
 #include <chrono>
 #include <cmath>
@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QStringList>
 
-#include "platform/soundbank.h"
+#include "ui/sound/soundbank.h"
 
 namespace zel {
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "platform/gamerandom.h"
-#include "platform/platform.h"
-#include "platform/settingsstore.h"
+#include "core/platform/gamerandom.h"
+#include "core/platform/platform.h"
+#include "core/platform/settingsstore.h"
 
 namespace zel {
 

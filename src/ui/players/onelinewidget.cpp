@@ -1,4 +1,4 @@
-#include "players/onelinewidget.h"
+#include "ui/players/onelinewidget.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "players/optionswindow.h"
+#include "ui/players/optionswindow.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -12,7 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "players/onelinewidget.h"
+#include "ui/players/onelinewidget.h"
 
 namespace zel {
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "players/options.h"
+#include "core/players/options.h"
 
 class QAbstractButton;
 class QButtonGroup;

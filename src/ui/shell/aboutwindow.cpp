@@ -1,4 +1,4 @@
-#include "shell/aboutwindow.h"
+#include "ui/shell/aboutwindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

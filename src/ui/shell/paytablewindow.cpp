@@ -1,4 +1,4 @@
-#include "shell/paytablewindow.h"
+#include "ui/shell/paytablewindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "shell/aboutwindow.h"
+#include "ui/shell/aboutwindow.h"
 
 namespace zel {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "shell/secondaryforms.h"
+#include "core/shell/secondaryforms.h"
 
 class QLabel;
 class QPushButton;

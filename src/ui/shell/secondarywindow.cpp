@@ -1,15 +1,15 @@
-#include "shell/secondarywindow.h"
+#include "ui/shell/secondarywindow.h"
 
 #include <algorithm>
 
 #include <QScreen>
 #include <QWindow>
 
-#include "machine/zel.h"
-#include "machine/zelwindow.h"
-#include "players/optionswindow.h"
-#include "shell/aboutwindow.h"
-#include "shell/paytablewindow.h"
+#include "core/machine/zel.h"
+#include "ui/machine/zelwindow.h"
+#include "ui/players/optionswindow.h"
+#include "ui/shell/aboutwindow.h"
+#include "ui/shell/paytablewindow.h"
 
 namespace zel {
 

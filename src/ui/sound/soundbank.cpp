@@ -1,9 +1,9 @@
-#include "platform/soundbank.h"
+#include "ui/sound/soundbank.h"
 
 #include <cstdio>
 
-#include "platform/soundclips.h"
-#include "platform/soundoutput.h"
+#include "ui/sound/soundclips.h"
+#include "ui/sound/soundoutput.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "platform/soundclips.h"
+#include "ui/sound/soundclips.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "platform/soundoutput.h"
+#include "ui/sound/soundoutput.h"
 
 #include <cstdio>
 
@@ -8,7 +8,7 @@
 
 #include <QTimer>
 
-#include "platform/soundclips.h"
+#include "ui/sound/soundclips.h"
 
 namespace zel {
 
