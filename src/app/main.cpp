@@ -2,16 +2,28 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "app/commandline.h"
+#include "app/desktopidentity.h"
+
 #include "core/machine/zel.h"
 #include "ui/machine/zelwindow.h"
 #include "ui/platform/exitsignals.h"
 #include "ui/platform/qtplatform.h"
+#include "core/platform/settingsstore.h"
 #include "core/players/player.h"
 #include "ui/shell/secondarywindow.h"
 
 int main(int argc, char** argv) {
+    // --help and --version are answered without a display; a bad option ends the game before the
+    // store is touched.
+    const QString settingsfile = zel::SettingsStore().location();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto status = zel::readcommandline(arguments, false, settingsfile)) return *status;
     QApplication app(argc, argv);
+    if (const auto status = zel::readcommandline(QApplication::arguments(), true, settingsfile)) return *status;
     QApplication::setApplicationName(QStringLiteral("zelslots"));
+    zel::takedesktopidentity();
 
     zel::Player player;
     zel::QtPlatform platform;

@@ -1,0 +1,203 @@
+// The game as it installs: `cmake --install` into a scratch folder (DESTDIR), and the tree it
+// leaves checked as the desktop, a software centre, man and a player would meet it.
+#include <QDirIterator>
+#include <QImageReader>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "assets/catalogue.h"
+#include "core/shell/programinfo.h"
+
+namespace {
+
+struct Run {
+    int exitcode = -1;  // -1 when the program did not end by itself
+    QByteArray out, err;
+};
+
+Run run(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+const QString id = QString::fromLatin1(zel::programinfo::desktopid);
+
+QString iconpath(int size) {
+    return QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
+}
+
+// Every file the game installs, under the prefix /usr.
+QStringList gamefiles() {
+    QStringList files{QStringLiteral("usr/bin/zelslots"),
+                      QStringLiteral("usr/bin/zelslots-math"),
+                      QStringLiteral("usr/share/applications/%1.desktop").arg(id),
+                      QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(id),
+                      QStringLiteral("usr/share/man/man6/zelslots.6.gz"),
+                      QStringLiteral("usr/share/man/man1/zelslots-math.1.gz"),
+                      QStringLiteral("usr/share/doc/zelslots/copyright"),
+                      QStringLiteral("usr/share/doc/zelslots/changelog.gz")};
+    for (const int size : zel::assets::programiconsizes) files << iconpath(size);
+    return files;
+}
+
+// The value of a key in the desktop entry's main group.
+QString entryvalue(const QByteArray& entry, const QString& key) {
+    const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(key), QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(entry)).captured(1);
+}
+
+}  // namespace
+
+class InstallTreeTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root;
+    QString at(const QString& path) const { return root.filePath(path); }
+
+    QByteArray read(const QString& path) const {
+        QFile f(at(path));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(root.isValid());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DESTDIR"), root.path() + QLatin1Char('/'));
+        const Run install = run(QStringLiteral(ZEL_CMAKE), {"--install", ZEL_BUILD_DIR, "--prefix", "/usr"}, env);
+        QVERIFY2(install.exitcode == 0, install.err.constData());
+    }
+
+    void theTreeHoldsTheGamesFilesAndNothingElse() {
+        QStringList found;
+        QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) found << QDir(root.path()).relativeFilePath(it.next());
+        QStringList expected = gamefiles();
+        found.sort();
+        expected.sort();
+        QCOMPARE(found, expected);
+    }
+
+    void theProgramsAreExecutableAndTheRestIsNot() {
+        for (const QString& file : gamefiles()) {
+            const bool program = file.startsWith(QLatin1String("usr/bin/"));
+            QVERIFY2(QFileInfo(at(file)).isExecutable() == program, qPrintable(file));
+        }
+    }
+
+    void everyIconIsThereAtItsOwnSize_data() {
+        QTest::addColumn<int>("size");
+        for (const int size : zel::assets::programiconsizes) QTest::addRow("%dx%d", size, size) << size;
+    }
+    void everyIconIsThereAtItsOwnSize() {
+        QFETCH(int, size);
+        QImageReader reader(at(iconpath(size)));
+        QCOMPARE(reader.format(), QByteArray("png"));
+        QCOMPARE(reader.size(), QSize(size, size));
+        const QImage icon = reader.read();
+        // Transparent corners outside the rounded tile, an opaque middle.
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    }
+
+    void theDesktopEntryIsValid() {
+        const Run check = run(QStringLiteral("desktop-file-validate"), {at(gamefiles()[2])});
+        QCOMPARE(check.exitcode, 0);
+        QCOMPARE(check.out + check.err, QByteArray());
+    }
+
+    // The menu entry starts the installed game and shows the installed icon.
+    void theDesktopEntryNamesTheInstalledProgramAndIcon() {
+        const QByteArray entry = read(gamefiles()[2]);
+        QCOMPARE(entryvalue(entry, QStringLiteral("Type")), QStringLiteral("Application"));
+        QVERIFY(QFileInfo(at(QStringLiteral("usr/bin/") + entryvalue(entry, QStringLiteral("Exec")))).isExecutable());
+        QCOMPARE(entryvalue(entry, QStringLiteral("Icon")), id);
+        QVERIFY(entryvalue(entry, QStringLiteral("Categories")).startsWith(QLatin1String("Game;")));
+        QVERIFY(!entryvalue(entry, QStringLiteral("Keywords")).isEmpty());
+    }
+
+    void theMetainfoIsValid() {
+        const Run check = run(QStringLiteral("appstreamcli"), {"validate", "--no-net", at(gamefiles()[3])});
+        QVERIFY2(check.exitcode == 0, check.out.constData());
+        // Clean: no error, warning or remark of any kind, only the verdict.
+        QCOMPARE(check.out.trimmed(), QByteArray("\u2714 Validation was successful."));
+    }
+
+    void theMetainfoDescribesThisRelease() {
+        const QByteArray meta = read(gamefiles()[3]);
+        QVERIFY(meta.contains("<id>" + id.toLatin1() + "</id>"));
+        QVERIFY(meta.contains("<release version=\"" ZEL_PROJECT_VERSION "\""));
+        QVERIFY(meta.contains("<launchable type=\"desktop-id\">" + id.toLatin1() + ".desktop</launchable>"));
+        QVERIFY(meta.contains("<content_attribute id=\"money-gambling\">moderate</content_attribute>"));
+        for (const char* binary : {"zelslots", "zelslots-math"})
+            QVERIFY(meta.contains(QByteArray("<binary>") + binary + "</binary>"));
+        // Every screenshot is one of the pictures in docs/.
+        const QRegularExpression image(QStringLiteral("<image[^>]*>[^<]*/docs/([^<]+)</image>"));
+        int screenshots = 0;
+        for (auto m = image.globalMatch(QString::fromUtf8(meta)); m.hasNext(); ++screenshots) {
+            const QString picture = m.next().captured(1);
+            QVERIFY2(QFile::exists(QStringLiteral(ZEL_SOURCE_DIR "/docs/") + picture), qPrintable(picture));
+        }
+        QVERIFY(screenshots >= 1);
+    }
+
+    void theManualPagesRenderWithoutWarnings_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("zelslots(6)") << gamefiles()[4] << QByteArray("zelslots");
+        QTest::newRow("zelslots-math(1)") << gamefiles()[5] << QByteArray("zelslots-math");
+    }
+    void theManualPagesRenderWithoutWarnings() {
+        QFETCH(QString, page);
+        QFETCH(QByteArray, name);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+        env.insert(QStringLiteral("MANROFFSEQ"), QString());
+        const Run warnings = run(QStringLiteral("man"), {"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", at(page)}, env);
+        QCOMPARE(warnings.exitcode, 0);
+        QCOMPARE(warnings.err, QByteArray());
+        const Run text = run(QStringLiteral("man"), {"-P", "cat", "-l", at(page)}, env);
+        QCOMPARE(text.exitcode, 0);
+        QVERIFY(text.out.contains("NAME\n       " + name + " - "));
+        QVERIFY(text.out.contains("zelslots " ZEL_PROJECT_VERSION));
+    }
+
+    void theInstalledProgramsTellTheProjectVersion_data() {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("zelslots") << QStringLiteral("zelslots");
+        QTest::newRow("zelslots-math") << QStringLiteral("zelslots-math");
+    }
+    void theInstalledProgramsTellTheProjectVersion() {
+        QFETCH(QString, program);
+        const Run version = run(at(QStringLiteral("usr/bin/") + program), {"--version"});
+        QCOMPARE(version.exitcode, 0);
+        QCOMPARE(version.out, program.toLatin1() + " " ZEL_PROJECT_VERSION "\n");
+    }
+
+    void theInstalledProgramsRefuseAnUnknownOptionWithTheUsage_data() { theInstalledProgramsTellTheProjectVersion_data(); }
+    void theInstalledProgramsRefuseAnUnknownOptionWithTheUsage() {
+        QFETCH(QString, program);
+        QTemporaryDir config;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        const Run refused = run(at(QStringLiteral("usr/bin/") + program), {"--no-such-option"}, env);
+        QCOMPARE(refused.exitcode, 2);
+        QVERIFY(refused.out.isEmpty());
+        QVERIFY(refused.err.contains("sage: " + program.toLatin1()));
+        QVERIFY(QDir(config.path()).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(InstallTreeTest)
+#include "tst_installtree.moc"
