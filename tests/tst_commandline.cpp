@@ -2,20 +2,17 @@
 // game does not know ends it with the usage on stderr and exit status 2, before the player's
 // settings file is touched. Qt's own options (-platform) are still taken.
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "toolrun.h"
+
 namespace {
 
-struct GameRun {
-    int exitcode = -1;  // -1 when the game did not end by itself
-    QByteArray out, err;
-};
+using zeltest::ToolRun;
 
 // Runs the game with a settings folder of its own; display says whether it may reach a screen.
-GameRun rungame(const QStringList& args, const QString& config, bool display) {
-    QProcess game;
+ToolRun rungame(const QStringList& args, const QString& config, bool display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
     env.remove(QStringLiteral("DISPLAY"));
@@ -24,15 +21,7 @@ GameRun rungame(const QStringList& args, const QString& config, bool display) {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     else
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    game.setProcessEnvironment(env);
-    game.start(QStringLiteral(ZEL_GAME_BINARY), args);
-    if (!game.waitForFinished(30000)) {
-        game.kill();
-        game.waitForFinished();
-        return {};
-    }
-    return {game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1, game.readAllStandardOutput(),
-            game.readAllStandardError()};
+    return zeltest::runprogram(QStringLiteral(ZEL_GAME_BINARY), args, env);
 }
 
 QByteArray settingsfile(const QTemporaryDir& config) {
@@ -53,7 +42,7 @@ private slots:
     void helpPrintsTheUsageAndTheSettingsFileWithoutADisplay() {
         QFETCH(QStringList, args);
         QTemporaryDir config;
-        const GameRun r = rungame(args, config.path(), false);
+        const ToolRun r = rungame(args, config.path(), false);
         QCOMPARE(r.exitcode, 0);
         QVERIFY(r.err.isEmpty());
         QVERIFY(r.out.startsWith("Usage: zelslots [options]\n"));
@@ -70,7 +59,7 @@ private slots:
     void versionPrintsTheProjectVersionWithoutADisplay() {
         QFETCH(QStringList, args);
         QTemporaryDir config;
-        const GameRun r = rungame(args, config.path(), false);
+        const ToolRun r = rungame(args, config.path(), false);
         QCOMPARE(r.exitcode, 0);
         QCOMPARE(r.out, QByteArray("zelslots " ZEL_PROJECT_VERSION "\n"));
         QVERIFY(r.err.isEmpty());
@@ -79,7 +68,7 @@ private slots:
     // Qt's options are taken by QApplication before the game reads what is left.
     void qtsOwnOptionsAreTakenAlongWithTheGamesOwn() {
         QTemporaryDir config;
-        const GameRun r = rungame({"-platform", "offscreen", "--version"}, config.path(), true);
+        const ToolRun r = rungame({"-platform", "offscreen", "--version"}, config.path(), true);
         QCOMPARE(r.exitcode, 0);
         QCOMPARE(r.out, QByteArray("zelslots " ZEL_PROJECT_VERSION "\n"));
     }
@@ -100,7 +89,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QByteArray, reason);
         QTemporaryDir config;
-        const GameRun r = rungame(args, config.path(), true);
+        const ToolRun r = rungame(args, config.path(), true);
         QCOMPARE(r.exitcode, 2);
         QVERIFY(r.out.isEmpty());
         QVERIFY2(r.err.startsWith("zelslots: " + reason + "\n\nUsage: zelslots [options]\n"), r.err.constData());

@@ -9,28 +9,19 @@
 
 #include "assets/catalogue.h"
 #include "core/shell/programinfo.h"
+#include "toolrun.h"
 
 namespace {
 
-struct Run {
-    int exitcode = -1;  // -1 when the program did not end by itself
-    QByteArray out, err;
-};
-
-Run run(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
+using Run = zeltest::ToolRun;
+using zeltest::runprogram;
 
 const QString id = QString::fromLatin1(zel::programinfo::desktopid);
+
+QString desktopentry() { return QStringLiteral("usr/share/applications/%1.desktop").arg(id); }
+QString metainfo() { return QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(id); }
+const QString gamepage = QStringLiteral("usr/share/man/man6/zelslots.6.gz");
+const QString mathpage = QStringLiteral("usr/share/man/man1/zelslots-math.1.gz");
 
 QString iconpath(int size) {
     return QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
@@ -40,10 +31,10 @@ QString iconpath(int size) {
 QStringList gamefiles() {
     QStringList files{QStringLiteral("usr/bin/zelslots"),
                       QStringLiteral("usr/bin/zelslots-math"),
-                      QStringLiteral("usr/share/applications/%1.desktop").arg(id),
-                      QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(id),
-                      QStringLiteral("usr/share/man/man6/zelslots.6.gz"),
-                      QStringLiteral("usr/share/man/man1/zelslots-math.1.gz"),
+                      desktopentry(),
+                      metainfo(),
+                      gamepage,
+                      mathpage,
                       QStringLiteral("usr/share/doc/zelslots/copyright"),
                       QStringLiteral("usr/share/doc/zelslots/changelog.gz")};
     for (const int size : zel::assets::programiconsizes) files << iconpath(size);
@@ -74,7 +65,7 @@ private slots:
         QVERIFY(root.isValid());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DESTDIR"), root.path() + QLatin1Char('/'));
-        const Run install = run(QStringLiteral(ZEL_CMAKE), {"--install", ZEL_BUILD_DIR, "--prefix", "/usr"}, env);
+        const Run install = runprogram(QStringLiteral(ZEL_CMAKE), {"--install", ZEL_BUILD_DIR, "--prefix", "/usr"}, env);
         QVERIFY2(install.exitcode == 0, install.err.constData());
     }
 
@@ -111,14 +102,14 @@ private slots:
     }
 
     void theDesktopEntryIsValid() {
-        const Run check = run(QStringLiteral("desktop-file-validate"), {at(gamefiles()[2])});
+        const Run check = runprogram(QStringLiteral("desktop-file-validate"), {at(desktopentry())});
         QCOMPARE(check.exitcode, 0);
         QCOMPARE(check.out + check.err, QByteArray());
     }
 
     // The menu entry starts the installed game and shows the installed icon.
     void theDesktopEntryNamesTheInstalledProgramAndIcon() {
-        const QByteArray entry = read(gamefiles()[2]);
+        const QByteArray entry = read(desktopentry());
         QCOMPARE(entryvalue(entry, QStringLiteral("Type")), QStringLiteral("Application"));
         QVERIFY(QFileInfo(at(QStringLiteral("usr/bin/") + entryvalue(entry, QStringLiteral("Exec")))).isExecutable());
         QCOMPARE(entryvalue(entry, QStringLiteral("Icon")), id);
@@ -127,14 +118,14 @@ private slots:
     }
 
     void theMetainfoIsValid() {
-        const Run check = run(QStringLiteral("appstreamcli"), {"validate", "--no-net", at(gamefiles()[3])});
+        const Run check = runprogram(QStringLiteral("appstreamcli"), {"validate", "--no-net", at(metainfo())});
         QVERIFY2(check.exitcode == 0, check.out.constData());
         // Clean: no error, warning or remark of any kind, only the verdict.
         QCOMPARE(check.out.trimmed(), QByteArray("\u2714 Validation was successful."));
     }
 
     void theMetainfoDescribesThisRelease() {
-        const QByteArray meta = read(gamefiles()[3]);
+        const QByteArray meta = read(metainfo());
         QVERIFY(meta.contains("<id>" + id.toLatin1() + "</id>"));
         QVERIFY(meta.contains("<release version=\"" ZEL_PROJECT_VERSION "\""));
         QVERIFY(meta.contains("<launchable type=\"desktop-id\">" + id.toLatin1() + ".desktop</launchable>"));
@@ -154,8 +145,8 @@ private slots:
     void theManualPagesRenderWithoutWarnings_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QByteArray>("name");
-        QTest::newRow("zelslots(6)") << gamefiles()[4] << QByteArray("zelslots");
-        QTest::newRow("zelslots-math(1)") << gamefiles()[5] << QByteArray("zelslots-math");
+        QTest::newRow("zelslots(6)") << gamepage << QByteArray("zelslots");
+        QTest::newRow("zelslots-math(1)") << mathpage << QByteArray("zelslots-math");
     }
     void theManualPagesRenderWithoutWarnings() {
         QFETCH(QString, page);
@@ -164,10 +155,10 @@ private slots:
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
         env.insert(QStringLiteral("MANROFFSEQ"), QString());
-        const Run warnings = run(QStringLiteral("man"), {"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", at(page)}, env);
+        const Run warnings = runprogram(QStringLiteral("man"), {"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", at(page)}, env);
         QCOMPARE(warnings.exitcode, 0);
         QCOMPARE(warnings.err, QByteArray());
-        const Run text = run(QStringLiteral("man"), {"-P", "cat", "-l", at(page)}, env);
+        const Run text = runprogram(QStringLiteral("man"), {"-P", "cat", "-l", at(page)}, env);
         QCOMPARE(text.exitcode, 0);
         QVERIFY(text.out.contains("NAME\n       " + name + " - "));
         QVERIFY(text.out.contains("zelslots " ZEL_PROJECT_VERSION));
@@ -180,7 +171,7 @@ private slots:
     }
     void theInstalledProgramsTellTheProjectVersion() {
         QFETCH(QString, program);
-        const Run version = run(at(QStringLiteral("usr/bin/") + program), {"--version"});
+        const Run version = runprogram(at(QStringLiteral("usr/bin/") + program), {"--version"});
         QCOMPARE(version.exitcode, 0);
         QCOMPARE(version.out, program.toLatin1() + " " ZEL_PROJECT_VERSION "\n");
     }
@@ -191,7 +182,7 @@ private slots:
         QTemporaryDir config;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        const Run refused = run(at(QStringLiteral("usr/bin/") + program), {"--no-such-option"}, env);
+        const Run refused = runprogram(at(QStringLiteral("usr/bin/") + program), {"--no-such-option"}, env);
         QCOMPARE(refused.exitcode, 2);
         QVERIFY(refused.out.isEmpty());
         QVERIFY(refused.err.contains("sage: " + program.toLatin1()));

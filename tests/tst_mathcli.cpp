@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "core/platform/settingsstore.h"
+#include "math/arguments.h"
 #include "toolrun.h"
 
 using zeltest::runtool;
