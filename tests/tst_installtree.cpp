@@ -18,6 +18,10 @@ using zeltest::runprogram;
 
 const QString id = QString::fromLatin1(zel::programinfo::desktopid);
 
+// The game's folder is the binary folder, or games/ where the build says so (the Debian package).
+const QString gamedir = QStringLiteral("usr/" ZEL_GAMEDIR "/");
+const QString bindir = QStringLiteral("usr/" ZEL_BINDIR "/");
+
 QString desktopentry() { return QStringLiteral("usr/share/applications/%1.desktop").arg(id); }
 QString metainfo() { return QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(id); }
 const QString gamepage = QStringLiteral("usr/share/man/man6/zelslots.6.gz");
@@ -29,8 +33,8 @@ QString iconpath(int size) {
 
 // Every file the game installs, under the prefix /usr.
 QStringList gamefiles() {
-    QStringList files{QStringLiteral("usr/bin/zelslots"),
-                      QStringLiteral("usr/bin/zelslots-math"),
+    QStringList files{gamedir + QStringLiteral("zelslots"),
+                      bindir + QStringLiteral("zelslots-math"),
                       desktopentry(),
                       metainfo(),
                       gamepage,
@@ -81,7 +85,7 @@ private slots:
 
     void theProgramsAreExecutableAndTheRestIsNot() {
         for (const QString& file : gamefiles()) {
-            const bool program = file.startsWith(QLatin1String("usr/bin/"));
+            const bool program = file.startsWith(gamedir) || file.startsWith(bindir);
             QVERIFY2(QFileInfo(at(file)).isExecutable() == program, qPrintable(file));
         }
     }
@@ -111,7 +115,7 @@ private slots:
     void theDesktopEntryNamesTheInstalledProgramAndIcon() {
         const QByteArray entry = read(desktopentry());
         QCOMPARE(entryvalue(entry, QStringLiteral("Type")), QStringLiteral("Application"));
-        QVERIFY(QFileInfo(at(QStringLiteral("usr/bin/") + entryvalue(entry, QStringLiteral("Exec")))).isExecutable());
+        QVERIFY(QFileInfo(at(gamedir + entryvalue(entry, QStringLiteral("Exec")))).isExecutable());
         QCOMPARE(entryvalue(entry, QStringLiteral("Icon")), id);
         QVERIFY(entryvalue(entry, QStringLiteral("Categories")).startsWith(QLatin1String("Game;")));
         QVERIFY(!entryvalue(entry, QStringLiteral("Keywords")).isEmpty());
@@ -166,12 +170,14 @@ private slots:
 
     void theInstalledProgramsTellTheProjectVersion_data() {
         QTest::addColumn<QString>("program");
-        QTest::newRow("zelslots") << QStringLiteral("zelslots");
-        QTest::newRow("zelslots-math") << QStringLiteral("zelslots-math");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("zelslots") << QStringLiteral("zelslots") << gamedir + QStringLiteral("zelslots");
+        QTest::newRow("zelslots-math") << QStringLiteral("zelslots-math") << bindir + QStringLiteral("zelslots-math");
     }
     void theInstalledProgramsTellTheProjectVersion() {
         QFETCH(QString, program);
-        const Run version = runprogram(at(QStringLiteral("usr/bin/") + program), {"--version"});
+        QFETCH(QString, path);
+        const Run version = runprogram(at(path), {"--version"});
         QCOMPARE(version.exitcode, 0);
         QCOMPARE(version.out, program.toLatin1() + " " ZEL_PROJECT_VERSION "\n");
     }
@@ -179,10 +185,11 @@ private slots:
     void theInstalledProgramsRefuseAnUnknownOptionWithTheUsage_data() { theInstalledProgramsTellTheProjectVersion_data(); }
     void theInstalledProgramsRefuseAnUnknownOptionWithTheUsage() {
         QFETCH(QString, program);
+        QFETCH(QString, path);
         QTemporaryDir config;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        const Run refused = runprogram(at(QStringLiteral("usr/bin/") + program), {"--no-such-option"}, env);
+        const Run refused = runprogram(at(path), {"--no-such-option"}, env);
         QCOMPARE(refused.exitcode, 2);
         QVERIFY(refused.out.isEmpty());
         QVERIFY(refused.err.contains("sage: " + program.toLatin1()));
