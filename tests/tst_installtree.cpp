@@ -100,8 +100,8 @@ private slots:
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), QSize(size, size));
         const QImage icon = reader.read();
-        // Transparent corners outside the rounded tile, an opaque middle.
-        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        // Clear corners outside the rounded tile (at most a trace of its smoothed edge), an opaque middle.
+        QVERIFY(qAlpha(icon.pixel(0, 0)) < 16);
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
     }
 
@@ -164,7 +164,8 @@ private slots:
         QCOMPARE(warnings.err, QByteArray());
         const Run text = runprogram(QStringLiteral("man"), {"-P", "cat", "-l", at(page)}, env);
         QCOMPARE(text.exitcode, 0);
-        QVERIFY(text.out.contains("NAME\n       " + name + " - "));
+        const QRegularExpression title(QStringLiteral("NAME\n +%1 +- ").arg(QString::fromLatin1(name)));
+        QVERIFY2(title.match(QString::fromUtf8(text.out)).hasMatch(), text.out.left(300).constData());
         QVERIFY(text.out.contains("zelslots " ZEL_PROJECT_VERSION));
     }
 
@@ -189,6 +190,7 @@ private slots:
         QTemporaryDir config;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         const Run refused = runprogram(at(path), {"--no-such-option"}, env);
         QCOMPARE(refused.exitcode, 2);
         QVERIFY(refused.out.isEmpty());
