@@ -10,11 +10,10 @@ namespace zel {
 // The usage: what the game is, its options, and the file the players' records live in.
 QString usagetext(const QString& settingsfile);
 
-// Reads the arguments (the program's name first). Prints the usage or the version on standard
-// output, or the fault and the usage on standard error, and returns the exit status to end with
-// (0 or 2); nothing when the game is to be played. Before QApplication has taken its own options
-// (qtoptionstaken false) an argument the game does not know may still be Qt's, so the answer then
-// waits for the second reading.
-std::optional<int> readcommandline(const QStringList& arguments, bool qtoptionstaken, const QString& settingsfile);
+// Reads the arguments (the program's name first), Qt's own options set aside for QApplication.
+// Prints the usage or the version on standard output, or the fault and the usage on standard
+// error, and returns the exit status to end with (0 or 2); nothing when the game is to be played.
+// Needs no display, so call it before QApplication exists.
+std::optional<int> readcommandline(const QStringList& arguments, const QString& settingsfile);
 
 }  // namespace zel

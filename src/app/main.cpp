@@ -14,14 +14,12 @@
 #include "ui/shell/secondarywindow.h"
 
 int main(int argc, char** argv) {
-    // --help and --version are answered without a display; a bad option ends the game before the
-    // store is touched.
+    // --help, --version and a bad option are answered without a display, before the store is touched.
     const QString settingsfile = zel::SettingsStore().location();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto status = zel::readcommandline(arguments, false, settingsfile)) return *status;
+    if (const auto status = zel::readcommandline(arguments, settingsfile)) return *status;
     QApplication app(argc, argv);
-    if (const auto status = zel::readcommandline(QApplication::arguments(), true, settingsfile)) return *status;
     QApplication::setApplicationName(QStringLiteral("zelslots"));
     zel::takedesktopidentity();
 
