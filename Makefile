@@ -1,10 +1,12 @@
 # Two commands: `make run` plays the game, `make test` builds and runs every test.
+# `make package` makes the Debian package zelslots_<version>_<arch>.deb here and checks it with lintian.
 SHELL := /bin/bash
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools \
-            libgl1-mesa-dev fonts-dejavu-core xvfb xauth libopenal-dev pulseaudio pulseaudio-utils
+            libgl1-mesa-dev fonts-dejavu-core xvfb xauth libopenal-dev pulseaudio pulseaudio-utils \
+            desktop-file-utils appstream man-db dpkg-dev file lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps run test bench build release clean
+.PHONY: deps run test bench build release package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
@@ -21,14 +23,25 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release
 
-run: release
-	./build/release/src/zelslots
+# Only the game and what it is built from: no tests, no benchmarks.
+run: deps
+	cmake --preset release
+	cmake --build --preset release --target zelslots
+	./build/release/src/app/zelslots
 
 test: build
 	ctest --preset debug
 
 bench: release
 	bash bench/run-all.sh build/release
+
+package: deps
+	cmake --preset package
+	cmake --build --preset package
+	rm -f build/package/zelslots_*.deb
+	cd build/package && cpack
+	cp build/package/zelslots_*.deb .
+	lintian --fail-on error build/package/zelslots_*.deb
 
 clean:
 	rm -rf build

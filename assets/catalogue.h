@@ -61,12 +61,17 @@ constexpr NamedPicture gamblepanel{"panels/pandouble.png", 254, 350};
 constexpr NamedPicture gamblewinpanel{"panels/gamblewin.png", 120, 50};
 constexpr NamedPicture gamblelosepanel{"panels/gamblelose.png", 120, 50};
 constexpr NamedPicture paytablepanel{"panels/zelpays.png", 500, 378};
-constexpr NamedPicture programicon{"panels/icon.png", 64, 64};
+constexpr NamedPicture programicon{"panels/icon.png", 64, 64};  // the about window's picture
 
 constexpr NamedPicture namedpictures[] = {
     coinsinface, doubleface, takewinface, betredface, betblackface, cancelbetface,
     nomoneypanel, pasthistorypanel, gamblepanel, gamblewinpanel, gamblelosepanel,
     paytablepanel, programicon};
+
+// The program's icon for the desktop (the icon theme's sizes): appicon/<size>.png, square, each
+// drawn at its own size with the detail that size can carry.
+constexpr int programiconsizes[] = {16, 24, 32, 48, 64, 128, 256, 512};
+inline std::string programiconpath(int size) { return "appicon/" + std::to_string(size) + ".png"; }
 
 // Image list pictures with a fixed meaning.
 constexpr int emptycellpicture = 26;       // ImageList1: what every highlight frame is reset to

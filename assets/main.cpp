@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     zel::art::writepanels(out);
     zel::art::writepaytable(out);
     zel::art::writeclips(out);
+    zel::art::writeprogramicons(out);
     if (out.failed())
         return 1;
     std::printf("zelassets: wrote %d files\n", out.written());

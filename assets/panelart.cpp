@@ -1,5 +1,5 @@
 // The panels of the main window: the credit warning, the history caption, the gamble table with
-// its win and lose plaques, and the program icon.
+// its win and lose plaques, and the program icon for the about window.
 #include <QtMath>
 
 #include "catalogue.h"
@@ -126,36 +126,6 @@ QImage gambleresult(bool win) {
     return image;
 }
 
-QImage icon() {
-    QImage image = canvas(assets::programicon);
-    QPainter p(&image);
-    smooth(p);
-    const QRectF r(0, 0, 64, 64);
-    QPainterPath body;
-    body.addRoundedRect(r.adjusted(1, 1, -1, -1), 12, 12);
-    p.fillPath(body, vertical(r, QColor(50, 90, 200), QColor(15, 25, 80)));
-    p.save();
-    p.setClipPath(body);
-    for (int i = 0; i < 4; ++i)
-        p.fillRect(QRectF(0, 44 + i * 6, 64, 3), QColor(210, 30, 40));
-    p.fillRect(QRectF(0, 47, 64, 3), QColor(250, 250, 250));
-    p.fillRect(QRectF(0, 53, 64, 3), QColor(250, 250, 250));
-    p.fillRect(QRectF(0, 59, 64, 3), QColor(250, 250, 250));
-    p.restore();
-    QRadialGradient gold(QPointF(28, 16), 30);
-    gold.setColorAt(0, QColor(255, 248, 180));
-    gold.setColorAt(1, QColor(220, 150, 20));
-    p.setPen(QPen(QColor(110, 60, 0), 1.2));
-    p.setBrush(gold);
-    p.drawPath(star(QPointF(32, 24), 20, 8.5));
-    outlinedtext(p, QRectF(0, 36, 64, 18), QStringLiteral("ZEL"), font(Family::sans, 17), QColor(255, 230, 100),
-                 QColor(20, 10, 40), 3);
-    p.setPen(QPen(QColor(240, 200, 90), 2.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
-    return image;
-}
-
 }  // namespace
 
 void writepanels(AssetWriter& out) {
@@ -167,7 +137,7 @@ void writepanels(AssetWriter& out) {
     write(assets::gamblepanel, gambletable());
     write(assets::gamblewinpanel, gambleresult(true));
     write(assets::gamblelosepanel, gambleresult(false));
-    write(assets::programicon, icon());
+    write(assets::programicon, programicon(assets::programicon.width));
 }
 
 }  // namespace zel::art

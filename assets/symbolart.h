@@ -13,6 +13,8 @@ QImage symbolpicture(Symbol symbol);
 // The drawers behind symbolpicture(); each paints the face of the cell (frame excluded).
 void drawletter(QPainter& p, Symbol letter);  // J, K or Q
 void drawbadge(QPainter& p);
+// The badge's gold star with the shield in front, centred on (50, 53) with a radius of 46.
+void drawbadgestar(QPainter& p);
 void drawmoney(QPainter& p);
 void drawmemorial(QPainter& p);
 void drawsign(QPainter& p);

@@ -96,6 +96,10 @@ void drawbadge(QPainter& p) {
         p.fillPath(ray, QColor(255, 255, 255, i % 2 ? 70 : 120));
     }
     p.restore();
+    drawbadgestar(p);
+}
+
+void drawbadgestar(QPainter& p) {
     const QPainterPath big = star(QPointF(50, 53), 46, 19);
     QRadialGradient gold(QPointF(44, 40), 50);
     gold.setColorAt(0, QColor(255, 246, 170));

@@ -77,6 +77,8 @@ private slots:
     void reel_cells_one_to_twenty_four_show_the_strip_positions_in_order();
     void highlight_frame_and_badges_are_overlays_that_leave_the_cell_visible_data();
     void highlight_frame_and_badges_are_overlays_that_leave_the_cell_visible();
+    void the_program_icon_has_whole_pixel_edges_at_every_size_data();
+    void the_program_icon_has_whole_pixel_edges_at_every_size();
 };
 
 void AssetsTest::every_clip_is_mono_pcm_at_its_rate_depth_and_length_data() {
@@ -140,6 +142,9 @@ void AssetsTest::every_picture_has_its_catalogue_size_data() {
     for (const char* name : symbolname)
         QTest::addRow("%s", assets::symbolpath(name).c_str())
             << resource(assets::symbolpath(name)) << QSize(assets::symbolsize, assets::symbolsize);
+    for (const int size : assets::programiconsizes)
+        QTest::addRow("%s", assets::programiconpath(size).c_str())
+            << resource(assets::programiconpath(size)) << QSize(size, size);
 }
 
 void AssetsTest::every_picture_has_its_catalogue_size() {
@@ -225,6 +230,32 @@ void AssetsTest::highlight_frame_and_badges_are_overlays_that_leave_the_cell_vis
             (qAlpha(image.pixel(x, y)) == 0 ? clear : drawn)++;
     QVERIFY2(clear > image.width() * image.height() / 2, "mostly transparent");
     QVERIFY2(drawn > 0, "something to see");
+}
+
+void AssetsTest::the_program_icon_has_whole_pixel_edges_at_every_size_data() {
+    QTest::addColumn<int>("size");
+    for (const int size : assets::programiconsizes) QTest::addRow("%d", size) << size;
+}
+
+// Each size is drawn on its own pixel grid: the tile's straight edges are fully opaque pixels next
+// to fully clear ones, never the half-covered pixels of a picture scaled from another size.
+void AssetsTest::the_program_icon_has_whole_pixel_edges_at_every_size() {
+    QFETCH(int, size);
+    const QImage icon = QImage(resource(assets::programiconpath(size))).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.size(), QSize(size, size));
+    const int middle = size / 2;
+    const auto alphaat = [&icon](int x, int y) { return qAlpha(icon.pixel(x, y)); };
+    int left = 0;
+    while (left < middle && alphaat(left, middle) == 0) ++left;
+    QCOMPARE(alphaat(left, middle), 255);
+    QCOMPARE(alphaat(size - 1 - left, middle), 255);
+    QCOMPARE(alphaat(middle, left), 255);
+    QCOMPARE(alphaat(middle, size - 1 - left), 255);
+    if (left > 0) {
+        QCOMPARE(alphaat(size - left, middle), 0);
+        QCOMPARE(alphaat(middle, size - left), 0);
+    }
+    QVERIFY(left <= size / 32);  // the tile fills the icon
 }
 
 QTEST_GUILESS_MAIN(AssetsTest)

@@ -312,8 +312,6 @@ void MathTest::theSimulatedReturnAgreesWithTheExactOne() {
 
 void MathTest::badArgumentsExitWithCodeTwoAndOneLine_data() {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("no command") << QStringList{};
-    QTest::newRow("unknown command") << QStringList{"spin"};
     QTest::newRow("stop 0") << QStringList{"evaluate", "--stops", "0,1,1,1,1"};
     QTest::newRow("stop 23") << QStringList{"evaluate", "--stops", "1,1,1,1,23"};
     QTest::newRow("four stops") << QStringList{"evaluate", "--stops", "1,1,1,1"};
@@ -325,10 +323,8 @@ void MathTest::badArgumentsExitWithCodeTwoAndOneLine_data() {
     QTest::newRow("pay setting 7") << QStringList{"simulate", "--pay", "7"};
     QTest::newRow("no spins") << QStringList{"simulate", "--spins", "0"};
     QTest::newRow("negative seed") << QStringList{"simulate", "--seed", "-1"};
-    QTest::newRow("option of another command") << QStringList{"par", "--seed", "1"};
     QTest::newRow("value missing") << QStringList{"par", "--lines"};
     QTest::newRow("option given twice") << QStringList{"par", "--lines", "1", "--lines", "5"};
-    QTest::newRow("stray word") << QStringList{"par", "lines"};
     QTest::newRow("json with a value") << QStringList{"par", "--json=yes"};
 }
 

@@ -7,3 +7,8 @@ zel_add_test(tst_busyinput SOURCES tst_busyinput.cpp windowrig.h LABEL ui LIBS z
 zel_add_test(tst_exitsignals SOURCES tst_exitsignals.cpp LABEL ui)
 target_compile_definitions(tst_exitsignals PRIVATE ZEL_GAME_BINARY="$<TARGET_FILE:zelslots>")
 add_dependencies(tst_exitsignals zelslots)
+# The game's command line: help, version, and anything it does not know.
+zel_add_test(tst_commandline SOURCES tst_commandline.cpp LABEL ui)
+target_compile_definitions(tst_commandline PRIVATE ZEL_GAME_BINARY="$<TARGET_FILE:zelslots>"
+                           ZEL_PROJECT_VERSION="${PROJECT_VERSION}")
+add_dependencies(tst_commandline zelslots)

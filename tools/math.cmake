@@ -11,7 +11,8 @@ target_link_libraries(zelmath PUBLIC zelcore)
 target_compile_options(zelmath PRIVATE $<$<NOT:$<CONFIG:Release,RelWithDebInfo,MinSizeRel>>:-O2>)
 
 add_executable(zelslots-math math/main.cpp)
-target_link_libraries(zelslots-math PRIVATE zelmath)
+target_link_libraries(zelslots-math PRIVATE zelmath zelprograminfo)
+install(TARGETS zelslots-math RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The return to player under the pay options: worked out exactly by the tool at build time
 # (never at start-up) and embedded in the game as the resource :/zelslots/returntable.txt,

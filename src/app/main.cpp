@@ -2,16 +2,26 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "app/commandline.h"
+#include "app/desktopidentity.h"
+
 #include "core/machine/zel.h"
 #include "ui/machine/zelwindow.h"
 #include "ui/platform/exitsignals.h"
 #include "ui/platform/qtplatform.h"
+#include "core/platform/settingsstore.h"
 #include "core/players/player.h"
 #include "ui/shell/secondarywindow.h"
 
 int main(int argc, char** argv) {
+    // --help, --version and a bad option are answered without a display, before the store is touched.
+    const QString settingsfile = zel::SettingsStore().location();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto status = zel::readcommandline(arguments, settingsfile)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelslots"));
+    zel::takedesktopidentity();
 
     zel::Player player;
     zel::QtPlatform platform;

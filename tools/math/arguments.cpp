@@ -12,6 +12,7 @@ const char* const usage =
     "       zelslots-math par [--lines N] [--json]\n"
     "       zelslots-math simulate [--spins N] [--seed S] [--lines L] [--bet B] [--pay M] [--json]\n"
     "       zelslots-math table --output FILE\n"
+    "       zelslots-math help | --help | --version\n"
     "lines 1, 5, 10, 15 or 25; bet 1, 2, 3, 5, 10 or 20 coins a line; pay setting 6, 5 or 4;\n"
     "stops 1 to 22.\n";
 
@@ -70,26 +71,28 @@ const std::map<Task, std::set<std::string>> allowed = {
 
 Command parsecommand(const std::vector<std::string>& args) {
     Command c;
-    if (args.empty()) throw ArgumentError("no command; try 'zelslots-math help'");
-    if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
-        if (args.size() > 1) throw ArgumentError("help takes no options");
+    if (args.empty()) throw ArgumentError("no command", true);
+    const bool help = args[0] == "help" || args[0] == "--help" || args[0] == "-h";
+    if (help || args[0] == "--version" || args[0] == "-v") {
+        if (args.size() > 1) throw ArgumentError(args[0] + " takes no options", true);
+        c.task = help ? Task::help : Task::version;
         return c;
     }
     const auto task = tasks.find(args[0]);
-    if (task == tasks.end()) throw ArgumentError("unknown command '" + args[0] + "'; try 'zelslots-math help'");
+    if (task == tasks.end()) throw ArgumentError("unknown command '" + args[0] + "'", true);
     c.task = task->second;
 
     std::map<std::string, std::string> given;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) throw ArgumentError("unexpected '" + arg + "'");
+        if (arg.rfind("--", 0) != 0) throw ArgumentError("unexpected '" + arg + "'", true);
         std::string name = arg.substr(2), value;
         const size_t equals = name.find('=');
         if (equals != std::string::npos) {
             value = name.substr(equals + 1);
             name.resize(equals);
         }
-        if (!allowed.at(c.task).count(name)) throw ArgumentError("'" + args[0] + "' has no option --" + name);
+        if (!allowed.at(c.task).count(name)) throw ArgumentError("'" + args[0] + "' has no option --" + name, true);
         if (given.count(name)) throw ArgumentError("--" + name + " given twice");
         if (name == "json") {
             if (equals != std::string::npos) throw ArgumentError("--json takes no value");

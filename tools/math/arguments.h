@@ -10,7 +10,7 @@
 
 namespace zel::math {
 
-enum class Task { evaluate, par, simulate, table, help };
+enum class Task { evaluate, par, simulate, table, help, version };
 
 struct Command {
     Task task = Task::help;
@@ -24,10 +24,13 @@ struct Command {
     std::string output;  // table: the file to write
 };
 
-// A command line the tool cannot act on; what() is the one-line reason.
+// A command line the tool cannot act on; what() is the one-line reason. A command or option the
+// tool does not know at all is answered with the usage as well.
 class ArgumentError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ArgumentError(const std::string& reason, bool unknown = false)
+        : std::runtime_error(reason), showusage(unknown) {}
+    bool showusage;
 };
 
 // args without the program name. Throws ArgumentError.

@@ -6,6 +6,8 @@
 #include <ctime>
 #include <exception>
 
+#include "core/platform/settingsstore.h"
+#include "core/shell/programinfo.h"
 #include "math/arguments.h"
 #include "math/report.h"
 
@@ -23,6 +25,11 @@ int run(const Command& c) {
     switch (c.task) {
     case Task::help:
         print(usage);
+        print("It reads and writes no settings; the game keeps its players in\n  " +
+              zel::SettingsStore().location().toLocal8Bit() + "\n");
+        return 0;
+    case Task::version:
+        print(QByteArray("zelslots-math ") + zel::programinfo::version + "\n");
         return 0;
     case Task::evaluate: {
         const SpinReport r = evaluatestops(c.stops, c.lines, c.bet);
@@ -70,6 +77,7 @@ int main(int argc, char** argv) {
         command = parsecommand(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const ArgumentError& e) {
         std::fprintf(stderr, "zelslots-math: %s\n", e.what());
+        if (e.showusage) std::fprintf(stderr, "\n%s", usage);
         return 2;
     }
     try {

@@ -30,8 +30,7 @@ ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf),
     gamble->hide();
     buildmenus();
     buildtimers();
-    const QPixmap icon = zelpicture(QStringLiteral(":/panels/icon.png"));
-    if (!icon.isNull()) setWindowIcon(icon);
+    // The window shows the application's icon, the one its desktop entry names (app/main.cpp).
     dispatcher.afterhandler = [this] { render(); };
 
     // Keys are seen here before the focused control gets them (the window's key preview).
