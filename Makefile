@@ -1,7 +1,8 @@
 # Two commands: `make run` plays the game, `make test` builds and runs every test.
 SHELL := /bin/bash
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools \
-            libgl1-mesa-dev fonts-dejavu-core xvfb xauth libopenal-dev pulseaudio pulseaudio-utils
+            libgl1-mesa-dev fonts-dejavu-core xvfb xauth libopenal-dev pulseaudio pulseaudio-utils \
+            openbox x11-utils libx11-dev libxtst-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps run test bench build release clean

@@ -1,5 +1,7 @@
 // The card gamble: entering with a win, colour and suit bets, collecting, losing, the
 // history row, and the player's statistics through it all.
+#include <algorithm>
+
 #include <QtTest>
 
 #include "core/gamble/gamble.h"
@@ -124,17 +126,21 @@ private slots:
         QCOMPARE(rig.zel.atrisk, atrisk);
         QCOMPARE(f.piccardholder.picture, (Pic{PicList::imagelistcards, int16_t(card), 0}));
         QCOMPARE(f.pandouble.visible, wins);
+        // The picture slides in 24 short frames and lands on the panel's floor, under the history.
+        const std::vector<int> slide(24, 16);
         if (wins) {
             QVERIFY(f.gamblewin.visible);
             QCOMPARE(f.gamblewin.left, 700);
-            QCOMPARE(f.gamblewin.top, 4791);
+            QCOMPARE(f.gamblewin.top, 4455);
             QCOMPARE(f.risklab.caption, QStringLiteral("At Risk  ") + QString::number(atrisk));
             QVERIFY(f.betred.enabled && f.betblack.enabled && f.cancelbet.enabled);
-            QVERIFY(rig.platform.waits.empty());
+            QCOMPARE(rig.platform.waits, slide);
         } else {
             QVERIFY(f.gamblelose.visible);
-            QCOMPARE(f.gamblelose.top, 4791);
-            QCOMPARE(rig.platform.waits, std::vector<int>{3000});
+            QCOMPARE(f.gamblelose.top, 4455);
+            std::vector<int> waits = slide;
+            waits.push_back(3000);
+            QCOMPARE(rig.platform.waits, waits);
         }
     }
 
@@ -185,7 +191,7 @@ private slots:
 
         const ZelForm& f = rig.zel.form;
         QCOMPARE(rig.platform.clipnumbers(), (std::vector<int>{124, 125}));
-        QCOMPARE(rig.platform.waits, std::vector<int>{3000});
+        QCOMPARE(rig.platform.waits.back(), 3000);
         QCOMPARE(f.risklab.caption, QStringLiteral("No Win  "));
         QVERIFY(!f.lblblackred.visible && !f.lblsuit.visible);
         QVERIFY(!f.betred.enabled && !f.betblack.enabled && !f.cancelbet.enabled);
@@ -210,12 +216,47 @@ private slots:
         bool sawloss = false;
         rig.platform.ondoevents = [&] {
             const ZelForm& f = rig.zel.form;
-            if (f.pandouble.visible && f.risklab.caption == QStringLiteral("No Win  ") && rig.platform.waits.empty())
+            if (f.pandouble.visible && f.risklab.caption == QStringLiteral("No Win  ") &&
+                std::find(rig.platform.waits.begin(), rig.platform.waits.end(), 3000) == rig.platform.waits.end())
                 sawloss = true;
         };
         rig.scriptcard(2);
         rig.zel.betred_Click();
         QVERIFY(sawloss);
+    }
+
+    void theWinAndLosePicturesAreSeenSlidingDownAndLandInsideThePanel_data() {
+        QTest::addColumn<int>("card");
+        QTest::newRow("a win on red") << 1;
+        QTest::newRow("a loss on red") << 2;
+    }
+    // The slide is a movement the player sees: the window draws it at each of its short waits,
+    // every frame a little lower, and the picture ends wholly on the panel.
+    void theWinAndLosePicturesAreSeenSlidingDownAndLandInsideThePanel() {
+        QFETCH(int, card);
+        Rig rig;
+        rig.afterwin(40);
+        rig.zel.doublebutton_Click();
+        const Control& picture = card == 1 ? rig.zel.form.gamblewin : rig.zel.form.gamblelose;
+        std::vector<int32_t> tops;
+        int slidems = 0;
+        rig.platform.onwait = [&](int ms) {
+            if (ms == 3000) return;
+            QVERIFY(picture.visible);
+            tops.push_back(picture.top);
+            slidems += ms;
+        };
+        rig.scriptcard(card);
+        rig.zel.betred_Click();
+
+        QVERIFY2(tops.size() >= 20, "too few frames to be seen as a movement");
+        QVERIFY2(slidems >= 250 && slidems <= 600, qPrintable(QStringLiteral("the slide takes %1 ms").arg(slidems)));
+        QVERIFY(tops.front() < 100);
+        for (size_t i = 1; i < tops.size(); ++i) QVERIFY(tops[i] > tops[i - 1]);
+        // It lands where it last was drawn or lower, wholly on the panel.
+        QVERIFY(picture.top >= tops.back());
+        QVERIFY(picture.top + picture.height <= rig.zel.form.pandouble.height);
+        QVERIFY(picture.height > 0);
     }
 
     void betsOutsideTheGambleDoNothing() {

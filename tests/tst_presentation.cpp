@@ -46,6 +46,8 @@ private slots:
     void noWinningLineStopsTheTimerWithoutDrawingOrPausing_data();
     void noWinningLineStopsTheTimerWithoutDrawingOrPausing();
     void eventsArePumpedBeforeThePause();
+    void aWinningLineLeavesTheReelsWhenItsPresentationEnds_data();
+    void aWinningLineLeavesTheReelsWhenItsPresentationEnds();
 
     void scattersRiseAndFallInAThirtyNineTickCycle();
     void twoScattersPulseInStepAndNoOtherCellShows();
@@ -56,8 +58,8 @@ private slots:
     void everyLineRunsThroughItsOwnCells();
     void everySegmentMeetsTheRowsOfTheCellsItJoins_data();
     void everySegmentMeetsTheRowsOfTheCellsItJoins();
-    void noSegmentReachesIntoASymbol_data();
-    void noSegmentReachesIntoASymbol();
+    void everySegmentRunsFromOneReelEdgeToTheNext_data();
+    void everySegmentRunsFromOneReelEdgeToTheNext();
     void linesWithoutAColourOfTheirOwnGetDistinctColours();
 };
 
@@ -203,6 +205,40 @@ void PresentationTest::eventsArePumpedBeforeThePause() {
     QCOMPARE(m.platform.waits.size(), size_t(2));
 }
 
+void PresentationTest::aWinningLineLeavesTheReelsWhenItsPresentationEnds_data() {
+    QTest::addColumn<bool>("gamble");
+    QTest::newRow("the gamble is entered") << true;
+    QTest::newRow("a line button plays fewer lines") << false;
+}
+
+// Entering the gamble and choosing fewer lines end the line on show as a new spin does: its six
+// segments go dark and its tag shows again, so no win seems to be on show.
+void PresentationTest::aWinningLineLeavesTheReelsWhenItsPresentationEnds() {
+    QFETCH(bool, gamble);
+    Machine m;
+    m.player.bank = 1000;
+    m.win(7, 3);
+    m.zel.Timer1_Timer();
+    QVERIFY(m.zel.form.Lineflash[1].visible);
+    QVERIFY(!m.zel.form.lin[7].visible);
+
+    if (gamble) {
+        m.zel.currentwin = 40;
+        m.zel.form.doublebutton.enabled = true;
+        m.zel.doublebutton_Click();
+    } else {
+        m.zel.payline_Click(2);  // 5 lines: line 7 is no longer played
+    }
+    for (int i = 1; i <= 6; ++i) QVERIFY2(!m.zel.form.Lineflash[i].visible, qPrintable(QString::number(i)));
+    for (int L = 1; L <= numlines; ++L) QVERIFY2(m.zel.form.lin[L].visible, qPrintable(QString::number(L)));
+    for (int cell = 1; cell <= 15; ++cell) QVERIFY(!m.zel.form.flasher[cell].visible);
+
+    // Nothing brings the line back: a tick that finds no winning line among those played stops.
+    if (m.zel.form.Timer1.enabled) m.zel.Timer1_Timer();
+    QVERIFY(!m.zel.form.Timer1.enabled);
+    for (int i = 1; i <= 6; ++i) QVERIFY(!m.zel.form.Lineflash[i].visible);
+}
+
 void PresentationTest::scattersRiseAndFallInAThirtyNineTickCycle() {
     Machine m;
     m.zel.scattercell[3] = 8;
@@ -343,20 +379,28 @@ void PresentationTest::everySegmentMeetsTheRowsOfTheCellsItJoins() {
     for (bool c : covered) QVERIFY(c);
 }
 
-void PresentationTest::noSegmentReachesIntoASymbol_data() { everySegmentMeetsTheRowsOfTheCellsItJoins_data(); }
+void PresentationTest::everySegmentRunsFromOneReelEdgeToTheNext_data() { everySegmentMeetsTheRowsOfTheCellsItJoins_data(); }
 
-// The segments are drawn over the reels: an end may touch a reel window's edge, never cross a symbol.
-void PresentationTest::noSegmentReachesIntoASymbol() {
+// A segment fills its place from edge to edge: the left stub from the left tags to reel 1, a gap
+// from one reel window to the next, the right stub from reel 5 to the right tags. So its ends meet
+// the reel windows and no part of it lies over a symbol.
+void PresentationTest::everySegmentRunsFromOneReelEdgeToTheNext() {
     QFETCH(int, line);
     const ZelForm form;
-    constexpr int32_t edge = 180;  // twips, 12 pixels
-    for (const Segment& s : linetable[line].segments)
-        for (const int32_t x : {s.x1, s.x2})
-            for (int r = 1; r <= reelcount; ++r) {
-                const Control& window = form.Picture[r];
-                const bool deep = x > window.left + edge && x < window.left + window.width - edge;
-                QVERIFY2(!deep, qPrintable(QStringLiteral("x %1 lies inside reel %2").arg(x).arg(r)));
-            }
+    const Control& lefttag = form.lin[1];
+    const Control& righttag = form.lin[14];
+    QList<QPair<int32_t, int32_t>> places{{lefttag.left + lefttag.width, form.Picture[1].left}};
+    for (int r = 1; r < reelcount; ++r) places.append({form.Picture[r].left + form.Picture[r].width, form.Picture[r + 1].left});
+    places.append({form.Picture[5].left + form.Picture[5].width, righttag.left});
+
+    for (const Segment& s : linetable[line].segments) {
+        const QPair<int32_t, int32_t> span{std::min(s.x1, s.x2), std::max(s.x1, s.x2)};
+        QVERIFY2(places.contains(span), qPrintable(QStringLiteral("segment from x %1 to x %2").arg(span.first).arg(span.second)));
+        for (int r = 1; r <= reelcount; ++r) {
+            const Control& window = form.Picture[r];
+            QVERIFY(span.second <= window.left || span.first >= window.left + window.width);
+        }
+    }
 }
 
 void PresentationTest::linesWithoutAColourOfTheirOwnGetDistinctColours() {

@@ -7,3 +7,8 @@ zel_add_test(tst_busyinput SOURCES tst_busyinput.cpp windowrig.h LABEL ui LIBS z
 zel_add_test(tst_exitsignals SOURCES tst_exitsignals.cpp LABEL ui)
 target_compile_definitions(tst_exitsignals PRIVATE ZEL_GAME_BINARY="$<TARGET_FILE:zelslots>")
 add_dependencies(tst_exitsignals zelslots)
+# What the machine's window shows at both scales: the free-spin banner, the gamble's pictures and
+# the winning lines between the reels.
+zel_add_test(tst_machinelook SOURCES tst_machinelook.cpp windowrig.h LABEL ui LIBS zelui)
+# The machine played from the keyboard.
+zel_add_test(tst_keyboard SOURCES tst_keyboard.cpp windowrig.h LABEL ui LIBS zelui)

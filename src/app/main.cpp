@@ -7,11 +7,13 @@
 #include "ui/platform/exitsignals.h"
 #include "ui/platform/qtplatform.h"
 #include "core/players/player.h"
+#include "ui/shell/desktopname.h"
 #include "ui/shell/secondarywindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelslots"));
+    QApplication::setApplicationDisplayName(zel::desktopname);
 
     zel::Player player;
     zel::QtPlatform platform;
