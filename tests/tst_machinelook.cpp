@@ -140,10 +140,12 @@ private slots:
         QRect windows[6];
         for (int r = 1; r <= reelcount; ++r) {
             QWidget* reel = c.control<QWidget>(QStringLiteral("Picture%1").arg(r));
-            windows[r] = QRect(overlay->mapFrom(reel->parentWidget(), reel->pos()), reel->size());
-            for (int y = windows[r].top(); y <= windows[r].bottom(); ++y)
+            windows[r] = QRect(overlay->mapFrom(reel->parentWidget(), reel->pos()), reel->size()) & painted.rect();
+            for (int y = windows[r].top(); y <= windows[r].bottom(); ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(painted.constScanLine(y));
                 for (int x = windows[r].left(); x <= windows[r].right(); ++x)
-                    QVERIFY2(!inked(x, y), qPrintable(QStringLiteral("reel %1 painted at %2,%3").arg(r).arg(x).arg(y)));
+                    if (qAlpha(row[x]) > 0) QFAIL(qPrintable(QStringLiteral("reel %1 painted at %2,%3").arg(r).arg(x).arg(y)));
+            }
         }
         // Each segment touches the reel window on either side of its gap (a stub touches one).
         const double k = scale / 15.0;

@@ -47,16 +47,25 @@ sleep 1
 # Places of what is clicked, in the window at scale 1: the menu bar, then the cabinet under it.
 menu() { xdotool mousemove --window "$machine" "$1" 11 click 1; }
 press() { xdotool mousemove --window "$machine" "$1" "$(($2 + 22))" click 1; }
-shot() { sleep "${2:-0.6}"; import -window root -crop "${3:-760x600+0+0}" "$out/$1.png"; echo "$out/$1.png"; }
+# A picture of the screen's top left (the machine's window with its frame, by default).
+shot() { sleep "${2:-0.6}"; import -window root "$work/screen.png"; convert "$work/screen.png" -crop "${3:-646x488+0+0}" +repage "$out/$1.png"; echo "$out/$1.png"; }
 clickmachine() { press 600 200; }
 
 menu 272; sleep 0.5             # Quick Credit
 press 38 421; sleep 6           # bet 1 on 25 lines: the win of line 1
+# Line 1 blinks: the picture is taken when its segment between reels 4 and 5 is lit.
+for _ in $(seq 20); do
+  import -window root "$work/screen.png"
+  convert "$work/screen.png" -crop 646x488+0+0 +repage "$work/line.png"
+  lit=$(convert "$work/line.png" -format '%[fx:p{489,248}.g > 0.8 && p{489,248}.b > 0.8 && p{489,248}.r < 0.3]' info:)
+  if [ "$lit" = 1 ]; then cp "$work/line.png" "$out/winline.png"; echo "$out/winline.png"; break; fi
+  sleep 0.1
+done
 press 431 421; sleep 0.5        # GAMBLE
 press 383 56                    # RED: hearts
-shot gamble-won 1.0 660x490+0+0
+shot gamble 1.0
 press 383 56                    # RED: clubs
-shot gamble-lost 1.0 660x490+0+0
+shot gamble-lost 1.0
 sleep 4
 
 # Each window over the machine, after a click on the machine beside it.
@@ -70,7 +79,8 @@ optionsclick() { xdotool mousemove --window "$(xdotool search --name 'ZEL Option
 menu 183; sleep 1; optionsclick 414 383; sleep 0.5; optionsclick 540 462; sleep 1
 xdotool mousemove --window "$machine" 228 14 click 1; sleep 1   # Options, in the larger menu bar
 xdotool mousemove 785 420 click 1; shot desktop-options 0.8 830x620+0+0
+convert "$out/desktop-options.png" -crop 698x515+54+43 +repage "$out/options.png"   # the window alone
 optionsclick 414 357; sleep 0.5; optionsclick 540 462; sleep 1
 
 press 38 421                    # the scatters: the feature starts on its own
-shot freespin 16 660x490+0+0
+shot freespins 16
