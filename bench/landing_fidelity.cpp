@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <string>
 
 #include <QAbstractButton>
@@ -22,26 +21,20 @@
 #include "ui/machine/zelwindow.h"
 #include "ui/platform/qtplatform.h"
 #include "core/players/player.h"
+#include "forcedplatform.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 // The game's platform, timing every wait and forcing the first draws.
-class TimedPlatform : public zel::QtPlatform {
+class TimedPlatform : public ForcedPlatform {
 public:
-    using QtPlatform::QtPlatform;
-    std::deque<double> forced;
+    using ForcedPlatform::ForcedPlatform;
     int waits = 0;
     long long waitedms = 0;
     Clock::time_point first, last;
 
-    double rnd() override {
-        if (forced.empty()) return QtPlatform::rnd();
-        const double r = forced.front();
-        forced.pop_front();
-        return r;
-    }
     void wait(int ms) override {
         const auto entry = Clock::now();
         if (waits == 0) first = entry;
@@ -61,8 +54,6 @@ public:
         return false;
     }
 };
-
-double stopdraw(int s) { return (s - 0.5) / 22.0; }
 
 }  // namespace
 

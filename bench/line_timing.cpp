@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -23,34 +22,26 @@
 #include "core/players/player.h"
 #include "ui/machine/zelwindow.h"
 #include "ui/platform/qtplatform.h"
+#include "forcedplatform.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 // The game's platform, forcing the first draws and noting when each line's first tick pauses.
-class LinePlatform : public zel::QtPlatform {
+class LinePlatform : public ForcedPlatform {
 public:
-    using QtPlatform::QtPlatform;
-    std::deque<double> forced;
+    using ForcedPlatform::ForcedPlatform;
     zel::Zel* machine = nullptr;
     zel::ZelWindow* window = nullptr;
     std::vector<Clock::time_point> linestarts;
 
-    double rnd() override {
-        if (forced.empty()) return QtPlatform::rnd();
-        const double r = forced.front();
-        forced.pop_front();
-        return r;
-    }
     void wait(int ms) override {
         if (window && machine && window->input().depth(zel::TimerControl::Timer1) > 0 && machine->lineticks == 1)
             linestarts.push_back(Clock::now());
         QtPlatform::wait(ms);
     }
 };
-
-double stopdraw(int s) { return (s - 0.5) / 22.0; }
 
 }  // namespace
 

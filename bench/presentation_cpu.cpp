@@ -10,7 +10,6 @@
 //   --large       show the window as on a 640 x 480 display (scale 1.25)
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <string>
 
 #include <QApplication>
@@ -23,26 +22,7 @@
 #include "ui/platform/qtplatform.h"
 #include "core/players/player.h"
 #include "cpuseconds.h"
-
-namespace {
-
-// The game's platform with the first draws forced: five reel stops, then the pay-setting draw.
-class ScriptedPlatform : public zel::QtPlatform {
-public:
-    using QtPlatform::QtPlatform;
-    std::deque<double> forced;
-    double rnd() override {
-        if (forced.empty()) return QtPlatform::rnd();
-        const double r = forced.front();
-        forced.pop_front();
-        return r;
-    }
-};
-
-// Stop s of a reel comes from a draw of (s - 0.5) / 22.
-double stopdraw(int s) { return (s - 0.5) / 22.0; }
-
-}  // namespace
+#include "forcedplatform.h"
 
 int main(int argc, char** argv) {
     double seconds = 10, goal = 3;
@@ -63,7 +43,7 @@ int main(int argc, char** argv) {
     zel::QtPlatform::Options options;
     options.sound = sound;
     options.settingsfile = store.filePath(QStringLiteral("zelslots.conf"));
-    ScriptedPlatform platform(options);
+    ForcedPlatform platform(options);
     zel::Player player;
     zel::Zel machine(player, platform);
     zel::ZelWindow window(machine, &platform);
