@@ -49,10 +49,6 @@ public:
 
     // A left click at a screen point.
     void click(QPoint at);
-    // Forgets what the window manager has announced so far; then, whether it has since announced
-    // a change of the active window or of the stacking order.
-    void forgetannouncements();
-    bool announcedchange();
 
 private:
     QTemporaryDir dir;

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include <QProcess>
+#include <QWindow>
 #include <QtTest>
 
 #include "desktoprig.h"
@@ -42,6 +43,16 @@ QPoint uncovered(const QRect& machine, const QRect& dialog) {
             if (!dialog.adjusted(-6, -6, 6, 6).contains(x, y)) return {x, y};
     return {-1, -1};
 }
+
+// Counts the mouse presses the desktop delivers to a window.
+class PressWatch : public QObject {
+public:
+    int presses = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) ++presses;
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -90,19 +101,20 @@ private slots:
         QVERIFY2(desktop->screen().contains(frame), qPrintable(rect(frame)));
         if (topleft) QCOMPARE(frame.topLeft(), QPoint(0, 0));
 
-        // A click on the disabled machine: the window manager acts on it, and the dialog is
-        // still above the machine, with the keyboard. (A dialog larger than the machine leaves
-        // nothing of it to click.)
+        // A click on the disabled machine, once the dialog has settled: the window manager has
+        // acted on it (focus, raise) by the time the machine's window receives the press. The
+        // dialog is still above the machine, and the machine hands it the keyboard.
         const QPoint at = uncovered(desktop->frame(machine), frame);
-        if (at.x() < 0) {
+        if (at.x() < 0) {  // a dialog larger than the machine leaves nothing of it to click
             QVERIFY2(frame.contains(desktop->frame(machine).adjusted(0, 40, 0, 0)), qPrintable(rect(frame)));
             QVERIFY(stackindex(window) > stackindex(machine));
             return;
         }
-        desktop->forgetannouncements();
+        if (!QTest::qWaitFor([&] { return desktop->activewindow() == window; }, patience)) qInfo("the dialog opened without the keyboard");
+        PressWatch watch;
+        c.window.windowHandle()->installEventFilter(&watch);
         desktop->click(at);
-        QVERIFY(QTest::qWaitFor([] { return desktop->announcedchange(); }, patience));
-        // The machine passes the keyboard on to its dialog.
+        QVERIFY2(QTest::qWaitFor([&] { return watch.presses > 0; }, patience), "the click did not reach the machine");
         const bool keyboard = QTest::qWaitFor([&] { return desktop->activewindow() == window; }, patience);
         QVERIFY2(stackindex(window) > stackindex(machine), "the machine was raised over its dialog");
         QVERIFY2(keyboard, "the dialog did not get the keyboard back");
