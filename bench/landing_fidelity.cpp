@@ -15,12 +15,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
-#include "core/machine/zel.h"
-#include "ui/machine/zelwindow.h"
-#include "ui/platform/qtplatform.h"
-#include "core/players/player.h"
+#include "benchmachine.h"
 #include "forcedplatform.h"
 
 namespace {
@@ -69,12 +65,8 @@ int main(int argc, char** argv) {
     if (landings < 1) landings = 20;
 
     QApplication app(argc, argv);
-    QTemporaryDir store;  // never the player's own records
-    zel::Player player;
-    TimedPlatform platform(zel::QtPlatform::Options{false, true, store.filePath(QStringLiteral("zelslots.conf"))});
-    zel::Zel machine(player, platform);
-    zel::ZelWindow window(machine, &platform);
-    machine.Form_Load();
+    BenchMachine<TimedPlatform> bench(false);
+    auto& [store, platform, player, machine, window] = bench;
     window.render();
     window.show();
     QElapsedTimer settle;

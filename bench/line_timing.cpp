@@ -15,13 +15,9 @@
 #include <vector>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 
-#include "core/machine/zel.h"
-#include "core/players/player.h"
-#include "ui/machine/zelwindow.h"
-#include "ui/platform/qtplatform.h"
+#include "benchmachine.h"
 #include "forcedplatform.h"
 
 namespace {
@@ -60,17 +56,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelslots"));
-    QTemporaryDir store;  // never the player's own records
-    zel::QtPlatform::Options options;
-    options.sound = false;
-    options.settingsfile = store.filePath(QStringLiteral("zelslots.conf"));
-    LinePlatform platform(options);
-    zel::Player player;
-    zel::Zel machine(player, platform);
-    zel::ZelWindow window(machine, &platform);
+    BenchMachine<LinePlatform> bench(false);
+    auto& [store, platform, player, machine, window] = bench;
     platform.machine = &machine;
     platform.window = &window;
-    machine.Form_Load();
     player.bank = 100000;
     player.winroll = 1;
     machine.showcredit();

@@ -13,14 +13,10 @@
 #include <string>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <unistd.h>
 
-#include "core/machine/zel.h"
-#include "ui/machine/zelwindow.h"
-#include "ui/platform/qtplatform.h"
-#include "core/players/player.h"
+#include "benchmachine.h"
 #include "cpuseconds.h"
 #include "forcedplatform.h"
 
@@ -38,16 +34,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelslots"));
-    QTemporaryDir store;  // never the player's own records
-
-    zel::QtPlatform::Options options;
-    options.sound = sound;
-    options.settingsfile = store.filePath(QStringLiteral("zelslots.conf"));
-    ForcedPlatform platform(options);
-    zel::Player player;
-    zel::Zel machine(player, platform);
-    zel::ZelWindow window(machine, &platform);
-    machine.Form_Load();
+    BenchMachine<ForcedPlatform> bench(sound);
+    auto& [store, platform, player, machine, window] = bench;
     player.bank = 100000;
     machine.showcredit();
     if (large) platform.changedisplay(640, 480);
