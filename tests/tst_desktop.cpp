@@ -98,6 +98,8 @@ private slots:
 
         // Placed by the game, the whole frame (title bar and close box included) on the screen.
         const QRect frame = desktop->frame(window);
+        qInfo("%s framed at %s, the machine at %s", qPrintable(dialog), qPrintable(rect(frame)),
+              qPrintable(rect(desktop->frame(machine))));
         QVERIFY2(desktop->screen().contains(frame), qPrintable(rect(frame)));
         if (topleft) QCOMPARE(frame.topLeft(), QPoint(0, 0));
 
