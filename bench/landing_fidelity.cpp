@@ -10,38 +10,27 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <string>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
-#include "core/machine/zel.h"
-#include "ui/machine/zelwindow.h"
-#include "ui/platform/qtplatform.h"
-#include "core/players/player.h"
+#include "benchmachine.h"
+#include "forcedplatform.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 // The game's platform, timing every wait and forcing the first draws.
-class TimedPlatform : public zel::QtPlatform {
+class TimedPlatform : public ForcedPlatform {
 public:
-    using QtPlatform::QtPlatform;
-    std::deque<double> forced;
+    using ForcedPlatform::ForcedPlatform;
     int waits = 0;
     long long waitedms = 0;
     Clock::time_point first, last;
 
-    double rnd() override {
-        if (forced.empty()) return QtPlatform::rnd();
-        const double r = forced.front();
-        forced.pop_front();
-        return r;
-    }
     void wait(int ms) override {
         const auto entry = Clock::now();
         if (waits == 0) first = entry;
@@ -62,8 +51,6 @@ public:
     }
 };
 
-double stopdraw(int s) { return (s - 0.5) / 22.0; }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,12 +65,8 @@ int main(int argc, char** argv) {
     if (landings < 1) landings = 20;
 
     QApplication app(argc, argv);
-    QTemporaryDir store;  // never the player's own records
-    zel::Player player;
-    TimedPlatform platform(zel::QtPlatform::Options{false, true, store.filePath(QStringLiteral("zelslots.conf"))});
-    zel::Zel machine(player, platform);
-    zel::ZelWindow window(machine, &platform);
-    machine.Form_Load();
+    BenchMachine<TimedPlatform> bench(false);
+    auto& [store, platform, player, machine, window] = bench;
     window.render();
     window.show();
     QElapsedTimer settle;

@@ -10,39 +10,15 @@
 //   --large       show the window as on a 640 x 480 display (scale 1.25)
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <string>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <unistd.h>
 
-#include "core/machine/zel.h"
-#include "ui/machine/zelwindow.h"
-#include "ui/platform/qtplatform.h"
-#include "core/players/player.h"
+#include "benchmachine.h"
 #include "cpuseconds.h"
-
-namespace {
-
-// The game's platform with the first draws forced: five reel stops, then the pay-setting draw.
-class ScriptedPlatform : public zel::QtPlatform {
-public:
-    using QtPlatform::QtPlatform;
-    std::deque<double> forced;
-    double rnd() override {
-        if (forced.empty()) return QtPlatform::rnd();
-        const double r = forced.front();
-        forced.pop_front();
-        return r;
-    }
-};
-
-// Stop s of a reel comes from a draw of (s - 0.5) / 22.
-double stopdraw(int s) { return (s - 0.5) / 22.0; }
-
-}  // namespace
+#include "forcedplatform.h"
 
 int main(int argc, char** argv) {
     double seconds = 10, goal = 3;
@@ -58,16 +34,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelslots"));
-    QTemporaryDir store;  // never the player's own records
-
-    zel::QtPlatform::Options options;
-    options.sound = sound;
-    options.settingsfile = store.filePath(QStringLiteral("zelslots.conf"));
-    ScriptedPlatform platform(options);
-    zel::Player player;
-    zel::Zel machine(player, platform);
-    zel::ZelWindow window(machine, &platform);
-    machine.Form_Load();
+    BenchMachine<ForcedPlatform> bench(sound);
+    auto& [store, platform, player, machine, window] = bench;
     player.bank = 100000;
     machine.showcredit();
     if (large) platform.changedisplay(640, 480);

@@ -19,6 +19,8 @@ run "presentation CPU" ondisplay "$build/bench/bench_presentation_cpu"
 run "presentation CPU, large window" ondisplay "$build/bench/bench_presentation_cpu" --large
 run "sound output CPU" "$build/bench/bench_soundoutput_cpu"
 run "landing fidelity" ondisplay "$build/bench/bench_landing_fidelity"
+run "time per winning line, one line" ondisplay "$build/bench/bench_line_timing" --lines one
+run "time per winning line, nine lines" ondisplay "$build/bench/bench_line_timing" --lines many
 run "headless spins per second" "$build/bench/bench_spins_per_second"
 run "math figures" "$build/bench/bench_math_figures"
 # The full event storm (make test runs fewer seeds under the sanitizers).

@@ -2,7 +2,7 @@
 # (needs pulseaudio and pulseaudio-utils, which make installs).
 add_library(zelaudiorig STATIC pulserig.cpp pulserig.h audibility.cpp audibility.h)
 target_include_directories(zelaudiorig PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(zelaudiorig PUBLIC Qt6::Core)
+target_link_libraries(zelaudiorig PUBLIC zelchildprocess Qt6::Core)
 zel_add_test(tst_soundoutput SOURCES tst_soundoutput.cpp LABEL audio LIBS zelui zelaudiorig)
 # The clip decoder the sound output uses.
 zel_add_test(tst_soundclips SOURCES tst_soundclips.cpp LABEL unit LIBS zelui)

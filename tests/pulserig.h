@@ -16,32 +16,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "childprocess.h"
+
 namespace zel::test {
 
 using Clock = std::chrono::steady_clock;
-
-// A program run as a child: its standard error (and output, unless piped) goes to a log file.
-class ChildProcess {
-public:
-    ChildProcess() = default;
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-    ~ChildProcess() { stop(); }
-
-    // Starts `program` with extra environment entries ("NAME=value"); with `pipeout` its standard
-    // output is readable from outfd().
-    bool start(const QString& program, const QStringList& args, const QStringList& env, const QString& logfile,
-               bool pipeout);
-    // SIGTERM to this child's pid, then SIGKILL after two seconds; reaps it.
-    void stop();
-    bool running();
-    pid_t pid() const { return child; }
-    int outfd() const { return out; }
-
-private:
-    pid_t child = -1;
-    int out = -1;
-};
 
 // A PulseAudio server of our own, under a temporary runtime folder, with a null sink "zelnull"
 // that is the default sink. Once started, this process's clients connect to it (PULSE_SERVER).

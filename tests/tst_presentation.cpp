@@ -1,7 +1,6 @@
-// The winning-line, scatter and wild presentation timers, and the drawn line table.
+// The winning-line, scatter and wild presentation timers (the line table itself: tst_linetable).
 #include <QtTest>
 
-#include <cstdlib>
 #include <vector>
 
 #include "fakeplatform.h"
@@ -46,19 +45,13 @@ private slots:
     void noWinningLineStopsTheTimerWithoutDrawingOrPausing_data();
     void noWinningLineStopsTheTimerWithoutDrawingOrPausing();
     void eventsArePumpedBeforeThePause();
+    void aWinningLineLeavesTheReelsWhenItsPresentationEnds_data();
+    void aWinningLineLeavesTheReelsWhenItsPresentationEnds();
 
     void scattersRiseAndFallInAThirtyNineTickCycle();
     void twoScattersPulseInStepAndNoOtherCellShows();
     void theWildAnimationCyclesSevenFramesOnReelsWithAWild();
     void theWildAnimationSkipsReelsWithoutAWild();
-
-    void everyLineRunsThroughItsOwnCells_data();
-    void everyLineRunsThroughItsOwnCells();
-    void everySegmentMeetsTheRowsOfTheCellsItJoins_data();
-    void everySegmentMeetsTheRowsOfTheCellsItJoins();
-    void noSegmentReachesIntoASymbol_data();
-    void noSegmentReachesIntoASymbol();
-    void linesWithoutAColourOfTheirOwnGetDistinctColours();
 };
 
 void PresentationTest::aWinningLineBlinksAndIsDarkOnItsFifthTick_data() {
@@ -203,6 +196,40 @@ void PresentationTest::eventsArePumpedBeforeThePause() {
     QCOMPARE(m.platform.waits.size(), size_t(2));
 }
 
+void PresentationTest::aWinningLineLeavesTheReelsWhenItsPresentationEnds_data() {
+    QTest::addColumn<bool>("gamble");
+    QTest::newRow("the gamble is entered") << true;
+    QTest::newRow("a line button plays fewer lines") << false;
+}
+
+// Entering the gamble and choosing fewer lines end the line on show as a new spin does: its six
+// segments go dark and its tag shows again, so no win seems to be on show.
+void PresentationTest::aWinningLineLeavesTheReelsWhenItsPresentationEnds() {
+    QFETCH(bool, gamble);
+    Machine m;
+    m.player.bank = 1000;
+    m.win(7, 3);
+    m.zel.Timer1_Timer();
+    QVERIFY(m.zel.form.Lineflash[1].visible);
+    QVERIFY(!m.zel.form.lin[7].visible);
+
+    if (gamble) {
+        m.zel.currentwin = 40;
+        m.zel.form.doublebutton.enabled = true;
+        m.zel.doublebutton_Click();
+    } else {
+        m.zel.payline_Click(2);  // 5 lines: line 7 is no longer played
+    }
+    for (int i = 1; i <= 6; ++i) QVERIFY2(!m.zel.form.Lineflash[i].visible, qPrintable(QString::number(i)));
+    for (int L = 1; L <= numlines; ++L) QVERIFY2(m.zel.form.lin[L].visible, qPrintable(QString::number(L)));
+    for (int cell = 1; cell <= 15; ++cell) QVERIFY(!m.zel.form.flasher[cell].visible);
+
+    // Nothing brings the line back: a tick that finds no winning line among those played stops.
+    if (m.zel.form.Timer1.enabled) m.zel.Timer1_Timer();
+    QVERIFY(!m.zel.form.Timer1.enabled);
+    for (int i = 1; i <= 6; ++i) QVERIFY(!m.zel.form.Lineflash[i].visible);
+}
+
 void PresentationTest::scattersRiseAndFallInAThirtyNineTickCycle() {
     Machine m;
     m.zel.scattercell[3] = 8;
@@ -272,97 +299,6 @@ void PresentationTest::theWildAnimationSkipsReelsWithoutAWild() {
         for (int cell = 1; cell <= 15; ++cell) QCOMPARE(m.zel.form.flasher[cell].picture.index, int16_t(26));
     }
     QCOMPARE(m.zel.wildframe, int16_t(3));
-}
-
-void PresentationTest::everyLineRunsThroughItsOwnCells_data() {
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QList<int>>("cells");
-    const int cells[numlines + 1][5] = {
-        {},
-        {2, 5, 8, 11, 14}, {1, 6, 7, 12, 13}, {3, 4, 9, 10, 15}, {1, 5, 9, 11, 13}, {3, 5, 7, 11, 15},
-        {1, 6, 8, 12, 13}, {3, 4, 8, 10, 15}, {2, 6, 7, 12, 14}, {2, 4, 9, 10, 14}, {2, 5, 7, 11, 14},
-        {2, 5, 9, 11, 14}, {1, 5, 8, 11, 13}, {3, 5, 8, 11, 15}, {1, 5, 7, 11, 13}, {2, 6, 8, 12, 14},
-        {3, 5, 9, 11, 15}, {2, 4, 8, 10, 14}, {1, 4, 7, 10, 13}, {3, 6, 9, 12, 15}, {2, 6, 9, 12, 14},
-        {2, 4, 7, 10, 14}, {2, 6, 8, 10, 14}, {2, 4, 8, 12, 14}, {1, 6, 7, 11, 15}, {3, 4, 9, 11, 13}};
-    for (int L = 1; L <= numlines; ++L)
-        QTest::addRow("line %d", L) << L << QList<int>(std::begin(cells[L]), std::end(cells[L]));
-}
-
-void PresentationTest::everyLineRunsThroughItsOwnCells() {
-    QFETCH(int, line);
-    QFETCH(QList<int>, cells);
-    const LineLook& look = linetable[line];
-    QCOMPARE(QList<int>(std::begin(look.cells), std::end(look.cells)), cells);
-}
-
-void PresentationTest::everySegmentMeetsTheRowsOfTheCellsItJoins_data() {
-    QTest::addColumn<int>("line");
-    for (int L = 1; L <= numlines; ++L) QTest::addRow("line %d", L) << L;
-}
-
-// Each of the six segments covers one place: the left stub, a gap between two reel windows, or the
-// right stub. An end of a segment must lie in the row band of the cell it leads from or to (nearer
-// that row than any other), and a segment joining two cells of the same row lies on that row.
-void PresentationTest::everySegmentMeetsTheRowsOfTheCellsItJoins() {
-    QFETCH(int, line);
-    const LineLook& look = linetable[line];
-    const int32_t places[6] = {645, 2295, 3975, 5600, 7245, 8925};  // stub, gaps 1..4, stub
-    // Reels 1, 3 and 5 number their cells downwards, reels 2 and 4 upwards.
-    const auto rowof = [](int cell) {
-        const int down = (cell - 1) % 3;
-        return linegeometry::rowy[cellreel(cell) % 2 == 0 ? 2 - down : down];
-    };
-    const auto nearest = [](int32_t y) {
-        int best = 0;
-        for (int r = 1; r < 3; ++r)
-            if (std::abs(y - linegeometry::rowy[r]) < std::abs(y - linegeometry::rowy[best])) best = r;
-        return linegeometry::rowy[best];
-    };
-
-    bool covered[6] = {};
-    for (const Segment& s : look.segments) {
-        const int32_t mid = (s.x1 + s.x2) / 2;
-        int place = 0;
-        for (int p = 1; p < 6; ++p)
-            if (std::abs(mid - places[p]) < std::abs(mid - places[place])) place = p;
-        QVERIFY2(!covered[place], qPrintable(QStringLiteral("two segments at x %1").arg(mid)));
-        covered[place] = true;
-
-        // The left end belongs to the cell on the reel before the place, the right end to the one after.
-        const bool leftfirst = s.x1 <= s.x2;
-        const int32_t lefty = leftfirst ? s.y1 : s.y2, righty = leftfirst ? s.y2 : s.y1;
-        const int leftcell = look.cells[place == 0 ? 0 : place - 1];
-        const int rightcell = look.cells[place == 5 ? 4 : place];
-        QCOMPARE(nearest(lefty), rowof(leftcell));
-        QCOMPARE(nearest(righty), rowof(rightcell));
-        if (rowof(leftcell) == rowof(rightcell)) {
-            QCOMPARE(lefty, rowof(leftcell));
-            QCOMPARE(righty, rowof(rightcell));
-        }
-    }
-    for (bool c : covered) QVERIFY(c);
-}
-
-void PresentationTest::noSegmentReachesIntoASymbol_data() { everySegmentMeetsTheRowsOfTheCellsItJoins_data(); }
-
-// The segments are drawn over the reels: an end may touch a reel window's edge, never cross a symbol.
-void PresentationTest::noSegmentReachesIntoASymbol() {
-    QFETCH(int, line);
-    const ZelForm form;
-    constexpr int32_t edge = 180;  // twips, 12 pixels
-    for (const Segment& s : linetable[line].segments)
-        for (const int32_t x : {s.x1, s.x2})
-            for (int r = 1; r <= reelcount; ++r) {
-                const Control& window = form.Picture[r];
-                const bool deep = x > window.left + edge && x < window.left + window.width - edge;
-                QVERIFY2(!deep, qPrintable(QStringLiteral("x %1 lies inside reel %2").arg(x).arg(r)));
-            }
-}
-
-void PresentationTest::linesWithoutAColourOfTheirOwnGetDistinctColours() {
-    for (int L = 21; L <= numlines; ++L)
-        for (int other = 1; other <= numlines; ++other)
-            if (other != L) QVERIFY2(linetable[L].colour != linetable[other].colour, qPrintable(QString::number(L)));
 }
 
 QTEST_GUILESS_MAIN(PresentationTest)

@@ -1,9 +1,13 @@
 // The real platform's own rules: the window scale for a display size, drawing at every wait and
 // event pump, the settings store, the tester's forced draws and the sound bank's clip numbers.
+#include <QApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/platform/qtplatform.h"
+#include "ui/shell/desktopname.h"
 #include "ui/sound/soundbank.h"
 
 using namespace zel;
@@ -42,6 +46,40 @@ private slots:
         platform.wait(0);
         platform.doevents();
         QCOMPARE(renders, 3);
+    }
+
+    void aMessageBoxIsWideEnoughForItsWholeTitle_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("yesno");
+        QTest::newRow("Name Too Long") << QStringLiteral("Name Too Long") << QStringLiteral("Slots_ZEL") << false;
+        QTest::newRow("Nothing Entered") << QStringLiteral("Nothing Entered") << QStringLiteral("Slots_ZEL") << false;
+        QTest::newRow("the delete question") << QStringLiteral("Delete ?") << QStringLiteral("Slots_ZEL") << true;
+        QTest::newRow("large fonts") << QStringLiteral("A Re-Boot Is Then Required")
+                                     << QStringLiteral("               LARGE FONTS BEING USED !!!") << false;
+    }
+    // The desktop cuts a title short where the title bar, as wide as the box, has no room for it.
+    // The title it shows carries the game's name, in a bold face, beside the title bar's buttons.
+    void aMessageBoxIsWideEnoughForItsWholeTitle() {
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(bool, yesno);
+        QApplication::setApplicationDisplayName(desktopname);
+        QtPlatform platform(quiet());
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            width = box->width();
+            box->close();
+        });
+        platform.msgbox(text, title, MsgIcon::information, yesno ? MsgButtons::yesNoDefaultNo : MsgButtons::ok);
+
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int buttons = 96;
+        const int needed = QFontMetrics(bold).horizontalAdvance(title + QStringLiteral(" \u2014 ") + desktopname) + buttons;
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("a box %1 wide for a title that needs %2").arg(width).arg(needed)));
     }
 
     void drawsAreUniformInTheUnitInterval() {

@@ -1,5 +1,7 @@
 // The options, about and pay-table windows on screen (offscreen): opening from the menu
 // commands, what they show, the player's clicks and keys, and closing every way.
+#include <algorithm>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -121,6 +123,41 @@ private slots:
         }
         QVERIFY(d.find<QLabel>("lblcurrentplayer")->text().endsWith(QChar(0x2026)));
         QCOMPARE(d.find<QRadioButton>("machine(2)")->text(), QStringLiteral("TWO LINES AND A TAB"));
+    }
+
+    // The statistics read as a table: the words on the left, the figures in one column on the
+    // right, while each label keeps the game's caption whole.
+    void theStatisticsShowTheirFiguresInOneColumn() {
+        Desk d;
+        d.player.total = 1234567;
+        d.player.wager = 98765;
+        d.zel.mnuplayer_Click();
+        QCoreApplication::processEvents();
+        QCOMPARE(d.find<QLabel>("lbltotalwon")->text(), QStringLiteral("Total Won                   1234567"));
+        QCOMPARE(d.find<QLabel>("lblgames")->text(), QStringLiteral("Games Played            20"));
+
+        QList<int> lefts, rights;
+        for (const char* name : {"lblgames", "lblwager", "lbltotalwon", "lblwinlose", "lblreturned", "lblinvested"}) {
+            QLabel* label = d.find<QLabel>(name);
+            const QImage drawn = label->grab().toImage();
+            int left = drawn.width(), right = -1;
+            for (int x = 0; x < drawn.width(); ++x)
+                for (int y = 0; y < drawn.height(); ++y)
+                    if (qGray(drawn.pixel(x, y)) < 110) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            QVERIFY2(right >= 0, name);
+            lefts << label->mapTo(d.opened, QPoint(left, 0)).x();
+            rights << label->mapTo(d.opened, QPoint(right, 0)).x();
+        }
+        const auto spread = [](const QList<int>& xs) {
+            return *std::max_element(xs.begin(), xs.end()) - *std::min_element(xs.begin(), xs.end());
+        };
+        QStringList ends;
+        for (int x : rights) ends << QString::number(x);
+        QVERIFY2(spread(lefts) <= 2, "the words start at different places");
+        QVERIFY2(spread(rights) <= 2, qPrintable(QStringLiteral("the figures end at x ") + ends.join(QStringLiteral(", "))));
     }
 
     void aTooLongNameIsRefusedWithAMessage() {

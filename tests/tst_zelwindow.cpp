@@ -165,6 +165,41 @@ private slots:
         QVERIFY(!timerwith(4000));
     }
 
+    void aTimersNextTickComesAnIntervalAfterItsHandlerReturns_data() {
+        QTest::addColumn<QString>("timer");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("Timer1, the winning lines: its tick pauses 150 ms") << QStringLiteral("Timer1") << 150;
+        QTest::newRow("Timerwincounter, the win meter: its tick lets events run") << QStringLiteral("Timerwincounter") << 100;
+    }
+    // The interval counts from the end of a tick: while the handler runs (and pauses), the next
+    // tick is not on its way; it is, with the whole interval, once the handler has returned.
+    void aTimersNextTickComesAnIntervalAfterItsHandlerReturns() {
+        QFETCH(QString, timer);
+        QFETCH(int, interval);
+        player->winroll = 1;
+        givecredit(1000);
+        zeltest::scriptwinningspin(*platform);
+        QTest::mouseClick(control(QStringLiteral("play(1)")), Qt::LeftButton);
+        QTimer* qtimer = window->findChild<QTimer*>(timer);
+        QVERIFY(qtimer);
+        QVERIFY(qtimer->isActive());
+
+        int pauses = 0;
+        bool counting = false;
+        platform->onpause = [&] {
+            ++pauses;
+            counting |= qtimer->isActive();
+        };
+        QTimerEvent tick(qtimer->timerId());
+        QCoreApplication::sendEvent(qtimer, &tick);
+        platform->onpause = nullptr;
+
+        QVERIFY(pauses > 0);
+        QVERIFY2(!counting, "the next tick was on its way while the handler still ran");
+        QVERIFY(qtimer->isActive());
+        QCOMPARE(qtimer->interval(), interval);
+    }
+
     void theLargeDisplayShowsTheWindowAQuarterLarger() {
         auto* cabinet = control<QWidget>(QStringLiteral("zel"));
         QCOMPARE(cabinet->size(), QSize(643, 444));

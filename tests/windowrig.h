@@ -33,6 +33,16 @@ public:
     // The game's end is recorded, so a test can see when it would have happened.
     void endprogram() override { ended = true; }
     bool ended = false;
+    // Runs at every wait and event pump, inside the handler that asks for it.
+    std::function<void()> onpause;
+    void wait(int ms) override {
+        if (onpause) onpause();
+        QtPlatform::wait(ms);
+    }
+    void doevents() override {
+        if (onpause) onpause();
+        QtPlatform::doevents();
+    }
     void scriptstops(std::initializer_list<int> stops) {
         for (int s : stops) scripted.push_back((s - 0.5) / 22.0);
     }

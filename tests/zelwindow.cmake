@@ -12,3 +12,8 @@ zel_add_test(tst_commandline SOURCES tst_commandline.cpp LABEL ui)
 target_compile_definitions(tst_commandline PRIVATE ZEL_GAME_BINARY="$<TARGET_FILE:zelslots>"
                            ZEL_PROJECT_VERSION="${PROJECT_VERSION}")
 add_dependencies(tst_commandline zelslots)
+# What the machine's window shows at both scales: the free-spin banner, the gamble's pictures and
+# the winning lines between the reels.
+zel_add_test(tst_machinelook SOURCES tst_machinelook.cpp windowrig.h LABEL ui LIBS zelui)
+# The machine played from the keyboard.
+zel_add_test(tst_keyboard SOURCES tst_keyboard.cpp windowrig.h LABEL ui LIBS zelui)

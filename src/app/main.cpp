@@ -11,6 +11,7 @@
 #include "ui/platform/qtplatform.h"
 #include "core/platform/settingsstore.h"
 #include "core/players/player.h"
+#include "ui/shell/desktopname.h"
 #include "ui/shell/secondarywindow.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelslots"));
     zel::takedesktopidentity();
+    QApplication::setApplicationDisplayName(zel::desktopname);
 
     zel::Player player;
     zel::QtPlatform platform;

@@ -24,10 +24,13 @@ constexpr BetRule blackbet{0b10100, 2, 103};  // clubs, spades
 constexpr BetRule suitrule[5] = {
     {}, {0b00010, 4, 112}, {0b00100, 4, 111}, {0b01000, 4, 111}, {0b10000, 4, 107}};
 
+// The win or lose picture runs down the panel from its top edge to its floor, under the card
+// history, in a short movement that slows as it lands.
 constexpr int32_t slideleft = 700;
 constexpr int32_t slidefirsttop = 1;
-constexpr int32_t slidelasttop = 4800;
-constexpr int32_t slidestep = 10;
+constexpr int32_t panelrim = 105;    // twips of the panel's wooden rail below its floor
+constexpr int slidemoves = 24;
+constexpr int slideframems = 16;
 
 // The most the credit can still take on top of what it holds.
 int64_t creditroom(const Player& p) { return int64_t(std::numeric_limits<int32_t>::max()) - p.bank; }
@@ -49,12 +52,15 @@ void showodds(ZelForm& form, int32_t atrisk) {
     if (fits<int32_t>(4 * int64_t(atrisk))) form.lblsuit.caption = QStringLiteral("Suit Win = ") + decimal(4 * int64_t(atrisk));
 }
 
-// The win or lose picture runs down the panel in one go.
-void slide(Control& picture) {
-    for (int32_t y = slidefirsttop; y <= slidelasttop; y += slidestep) {
-        picture.visible = true;
-        picture.left = slideleft;
-        picture.top = y;
+// The picture moves in steps the window shows one after the other; it ends wholly on the panel.
+void slide(Zel& z, Control& picture) {
+    const int32_t lasttop = std::max(slidefirsttop, z.form.pandouble.height - picture.height - panelrim);
+    picture.visible = true;
+    picture.left = slideleft;
+    for (int move = 0; move <= slidemoves; ++move) {
+        const int left = slidemoves - move;  // ease out: the distance still to go shrinks with its square
+        picture.top = lasttop - int32_t(int64_t(lasttop - slidefirsttop) * left * left / (slidemoves * slidemoves));
+        if (move < slidemoves) z.platform.wait(slideframems);
     }
 }
 
@@ -70,9 +76,10 @@ void winbet(Zel& z, const BetRule& rule) {
     // The amount grows only as far as the credit can take it back on collecting.
     int32_t grown = z.atrisk;
     if (mulChecked(grown, rule.factor) && grown <= creditroom(z.player)) z.atrisk = grown;
-    setbetbuttons(z.form, true);
     showodds(z.form, z.atrisk);
-    slide(z.form.gamblewin);
+    slide(z, z.form.gamblewin);
+    // The next bet waits for the picture to land: no bet is placed while one still slides.
+    setbetbuttons(z.form, true);
 }
 
 void losebet(Zel& z) {
@@ -82,7 +89,7 @@ void losebet(Zel& z) {
     // The stake was counted as won when it was won; now it is gone again.
     subChecked(z.player.total, z.gamblestake);
     z.gamblestake = 0;
-    slide(form.gamblelose);
+    slide(z, form.gamblelose);
     form.lblblackred.visible = false;
     form.lblsuit.visible = false;
     form.risklab.caption = QStringLiteral("No Win  ");
@@ -115,6 +122,8 @@ void Zel::doublebutton_Click() {
 
     hideflashers();
     stoppresentation();
+    // The line on show goes with its frames, so no win seems to be on show under the card.
+    clearwinningline();
     form.Timerwincounter.enabled = false;
 
     form.doublebutton.enabled = false;

@@ -49,6 +49,9 @@ void Zel::payline_Click(int Index) {
     form.lin[26].picture = {PicList::linepics, 1, 0};
     for (int L = linesplayed + 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L + 25), 0};
     hideflashers();
+    // The line on show goes dark with its frames; lines still played and won are shown again
+    // from the next tick.
+    clearwinningline();
 }
 
 void Zel::Form_KeyPress(int key) {

@@ -2,7 +2,8 @@
 // Every press, key, menu command and timer tick reaches the machine through here, and one rule
 // decides what runs. The machine's long effects (the reel landing, the award pause, the gamble)
 // let window events run at fixed points, so input can arrive while a handler is still running:
-// - a button press runs only if that button is shown and enabled at that moment;
+// - a button press (a click, or Enter on the focused button) runs only if that button is shown
+//   and enabled at that moment;
 // - the space bar is a press of the play button of the current bet, under the same rule; any
 //   other key does nothing (and plays nothing);
 // - a menu command that arrives while a handler runs is held, and runs once, in the order the

@@ -38,6 +38,13 @@ struct FormTimer {
     int interval = 0;  // milliseconds
 };
 
+// Where the game places the five reel windows and the two columns of line tags (main-window twips).
+namespace windowplaces {
+constexpr int32_t reelleft[6] = {0, 800, 2430, 4090, 5750, 7390};  // reels 1..5
+constexpr int32_t reeltop = 800, reelwidth = 1500, reelheight = 4500;
+constexpr int32_t lefttagleft = 120, righttagleft = 9070, tagwidth = 450;
+}  // namespace windowplaces
+
 // Left edges (twips, within the gamble panel) of the five slots of the card history row.
 constexpr int32_t historyslotleft[6] = {0, 360, 960, 1560, 2160, 2760};
 

@@ -1,11 +1,13 @@
 #pragma once
 // The winning lines as the machine draws them: the five cells of each line, its colour and the
 // six short segments (Lineflash 1..6) between and beside the reel windows, in main-window twips.
-// The parts of a segment that fall over a reel window are hidden by the reels; what shows is the
-// piece in the gap, pointing from one cell of the line to the next.
+// Each segment fills one place from edge to edge: the left stub from the left tags to reel 1, a
+// gap between two reel windows, or the right stub from reel 5 to the right tags. The window paints
+// the segments only outside the reel windows, so no part of a line ever lies over a symbol.
 #include <array>
 #include <cstdint>
 
+#include "core/machine/formmodel.h"
 #include "core/machine/paytables.h"
 
 namespace zel {
@@ -23,13 +25,18 @@ struct LineLook {
 namespace linegeometry {
 // The y of the top, middle and bottom rows.
 constexpr int32_t rowy[3] = {1710, 3090, 4440};
-// Horizontal extent of the left end stub, the four gaps between the reel windows, the right stub.
+// The places a segment fills: the left stub, the four gaps between the reel windows, the right stub.
 struct Span {
     int32_t left, right;
 };
-constexpr Span leftstub{570, 720};
-constexpr Span gap[reelcount - 1] = {{2190, 2400}, {3870, 4080}, {5500, 5700}, {7140, 7350}};
-constexpr Span rightstub{8820, 9030};
+constexpr int32_t reelright(int r) { return windowplaces::reelleft[r] + windowplaces::reelwidth; }
+constexpr Span leftstub{windowplaces::lefttagleft + windowplaces::tagwidth, windowplaces::reelleft[1]};
+constexpr Span gap[reelcount - 1] = {{reelright(1), windowplaces::reelleft[2]},
+                                     {reelright(2), windowplaces::reelleft[3]},
+                                     {reelright(3), windowplaces::reelleft[4]},
+                                     {reelright(4), windowplaces::reelleft[5]}};
+constexpr Span rightstub{reelright(5), windowplaces::righttagleft};
+constexpr Span places[6] = {leftstub, gap[0], gap[1], gap[2], gap[3], rightstub};
 
 // Where a segment in a gap leaves (or meets) a cell in row `from` on its way to row `to`:
 // a step of one row starts inside the cell's band, a step over two rows runs nearly the whole height.
@@ -38,6 +45,17 @@ constexpr int32_t endy(Row from, Row to) {
     if (from == top) return to == middle ? 2310 : 1800;
     if (from == bottom) return to == middle ? 3870 : 4400;
     return to == top ? 2550 : 3660;
+}
+
+// The segment with its ends moved, along its own rows, onto the edges of the place it lies in
+// (the place nearest its middle); x1 stays the end it was.
+constexpr Segment onplace(const Segment& s) {
+    const int32_t mid = (s.x1 + s.x2) / 2;
+    Span at = places[0];
+    const auto distance = [mid](const Span& p) { const int32_t d = mid - (p.left + p.right) / 2; return d < 0 ? -d : d; };
+    for (const Span& p : places)
+        if (distance(p) < distance(at)) at = p;
+    return s.x1 <= s.x2 ? Segment{at.left, s.y1, at.right, s.y2} : Segment{at.right, s.y1, at.left, s.y2};
 }
 }  // namespace linegeometry
 
@@ -53,12 +71,12 @@ constexpr uint32_t colour[numlines + 1] = {
     rgb(128, 0, 0),     rgb(0, 192, 192),   rgb(255, 128, 0),   rgb(255, 255, 0),   rgb(192, 0, 192),
     rgb(160, 255, 0),   rgb(0, 160, 255),   rgb(255, 0, 128),   rgb(160, 128, 255), rgb(64, 224, 160)};
 
-// The drawn segments of lines 1..20, as the machine has always shown them.
+// The segments of lines 1..20 as the game lists them: their rows and places. The game's x values
+// belong to its own reel windows; the table's ends are set on the reel edges of this window.
 constexpr int drawnlines = 20;
 constexpr Segment drawn[drawnlines + 1][6] = {
     {},
-    // Line 1's segment between reels 4 and 5 ends at the gap like every other line's, not inside reel 5.
-    {{840, 3090, 600, 3090}, {2280, 3090, 2490, 3090}, {3840, 3090, 4110, 3090}, {5520, 3090, 5700, 3090}, {7080, 3090, 7350, 3090}, {8760, 3090, 9120, 3090}},
+    {{840, 3090, 600, 3090}, {2280, 3090, 2490, 3090}, {3840, 3090, 4110, 3090}, {5520, 3090, 5700, 3090}, {7080, 3090, 7850, 3090}, {8760, 3090, 9120, 3090}},
     {{2190, 1710, 2400, 1710}, {3870, 1710, 4080, 1710}, {5550, 1710, 5700, 1710}, {7170, 1710, 7350, 1710}, {570, 1710, 720, 1710}, {8820, 1710, 9030, 1710}},
     {{2190, 4440, 2400, 4440}, {3870, 4440, 4080, 4440}, {5550, 4440, 5700, 4440}, {7170, 4440, 7350, 4440}, {570, 4440, 720, 4440}, {8820, 4440, 9030, 4440}},
     {{2190, 2340, 2400, 2550}, {3870, 3660, 4080, 3870}, {5700, 3660, 5500, 3870}, {7350, 2310, 7140, 2550}, {570, 1710, 720, 1710}, {8820, 1710, 9030, 1710}},
@@ -102,7 +120,7 @@ constexpr std::array<LineLook, numlines + 1> build() {
         for (int r = 1; r <= reelcount; ++r) look.cells[r - 1] = linecell(L, r);
         look.colour = colour[L];
         const auto generated = fromshape(L);
-        for (int i = 0; i < 6; ++i) look.segments[i] = L <= drawnlines ? drawn[L][i] : generated[i];
+        for (int i = 0; i < 6; ++i) look.segments[i] = linegeometry::onplace(L <= drawnlines ? drawn[L][i] : generated[i]);
     }
     return table;
 }

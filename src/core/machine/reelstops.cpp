@@ -84,8 +84,7 @@ void Zel::stopreel1() {
     clearspin();
     form.Timerrespin.enabled = false;
 
-    for (int L = 1; L <= numlines; ++L) form.lin[L].visible = true;
-    for (int i = 1; i <= 6; ++i) form.Lineflash[i].visible = false;
+    clearwinningline();
     for (int i = 1; i <= 15; ++i) {
         form.flasher[i].visible = false;
         form.flasher[i].picture = {PicList::ImageList1, 26, 0};

@@ -24,6 +24,11 @@ void Zel::hideflashers() {
     for (int i = 1; i <= 15; ++i) form.flasher[i].visible = false;
 }
 
+void Zel::clearwinningline() {
+    for (int L = 1; L <= numlines; ++L) form.lin[L].visible = true;
+    for (int i = 1; i <= 6; ++i) form.Lineflash[i].visible = false;
+}
+
 void Zel::stoppresentation() {
     form.Timer1.enabled = false;
     form.Timerscatters.enabled = false;

@@ -86,6 +86,7 @@ public:
     void setplaycontrols(bool enabled); // play(1..6), payline(1..5) and COINSIN
     void restoreplaycontrols();         // the same, as far as the state allows (not under the gamble)
     void hideflashers();
+    void clearwinningline();            // the six line segments dark and every line tag shown
     void stoppresentation();            // Timer1, Timerscatters, Timer4
     int16_t stake() const;              // betperline x linesplayed (0 when it would not fit)
     void pressplay(int Index);          // a press of play(Index) from code

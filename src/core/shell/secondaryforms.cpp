@@ -10,6 +10,7 @@ constexpr int32_t aboutheight = 1815;
 void placetopleft(SmallForm& frm) {
     frm.left = 0;
     frm.top = 0;
+    frm.moved = true;
 }
 
 void Aboutzel::Form_Load() { form.caption = QStringLiteral("About ") + apptitle; }

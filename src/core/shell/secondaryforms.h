@@ -18,6 +18,7 @@ struct SmallForm {
     bool visible = false;
     bool unloaded = false;
     int32_t left = 0, top = 0;   // twips from the screen's top left
+    bool moved = false;          // placed by the game at left, top (else the desktop places it)
     int32_t height = 0;          // twips; 0 = the window's designed height
 };
 

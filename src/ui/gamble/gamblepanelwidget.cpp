@@ -18,7 +18,8 @@ constexpr QRect suitplace(int i) { return {139 + ((i - 1) % 2) * 52, 112 + ((i -
 constexpr QRect blackredplace{8, 218, 152, 18};
 constexpr QRect suitwinplace{8, 236, 152, 18};
 constexpr QRect cancelbetplace{166, 220, 70, 32};
-constexpr QRect pasthistoryplace{83, 300, 87, 40};
+// Under the right end of the history row, beside the place where the win or lose picture lands.
+constexpr QRect pasthistoryplace{158, 300, 87, 40};
 
 void syncbutton(ImageButtonWidget* button, const Control& c, const QRect& where, double scale) {
     place(button, scaledrect(where, scale));
@@ -88,11 +89,14 @@ GamblePanelWidget::GamblePanelWidget(QWidget* parent) : QWidget(parent) {
     lblblackred = new PanelLabelWidget(this);
     lblsuit = new PanelLabelWidget(this);
     Lblpasthistory = new PictureWidget(this);
+    Lblpasthistory->setObjectName(QStringLiteral("Lblpasthistory"));
     Lblpasthistory->setpath(QStringLiteral(":/panels/Lblpasthistory.png"));
     gamblewin = new PictureWidget(this);
+    gamblewin->setObjectName(QStringLiteral("gamblewin"));
     gamblewin->setpath(QStringLiteral(":/panels/gamblewin.png"));
     gamblewin->setcaption(QStringLiteral("WIN!"));
     gamblelose = new PictureWidget(this);
+    gamblelose->setObjectName(QStringLiteral("gamblelose"));
     gamblelose->setpath(QStringLiteral(":/panels/gamblelose.png"));
     gamblelose->setcaption(QStringLiteral("LOSE"));
 }
@@ -133,11 +137,8 @@ void GamblePanelWidget::sync(const ZelForm& f, double s) {
     Lblpasthistory->setcaption(f.Lblpasthistory.caption);
 
     // The win and lose pictures slide down the panel at the places the game gives them.
-    const QSize slidesize = scaledrect(QRect(0, 0, 120, 50), s).size();
     for (const auto& [picture, control] : {std::pair{gamblewin, &f.gamblewin}, std::pair{gamblelose, &f.gamblelose}}) {
-        QRect r = twipsrect(*control, s);
-        r.setSize(slidesize);
-        place(picture, r);
+        place(picture, twipsrect(*control, s));
         showif(picture, control->visible);
         if (control->visible) picture->raise();
     }

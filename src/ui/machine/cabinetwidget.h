@@ -26,7 +26,8 @@ constexpr QRect creditmeter{366, 362, 136, 36};
 constexpr QRect winmeter{507, 362, 129, 36};
 constexpr QRect lastbetmeter{474, 403, 74, 36};
 constexpr QRect pannomoney{550, 401, 87, 40};
-constexpr QRect spinsleft{8, 362, 380, 77};  // over both rows: the line and bet buttons are away during free spins
+// Over both rows (the line and bet buttons are away during free spins), clear of the credit meter.
+constexpr QRect spinsleft{8, 362, 354, 77};
 // The gamble panel lies over the middle of the reels.
 constexpr QRect pandouble{196, 4, 254, 350};
 }  // namespace cabinet

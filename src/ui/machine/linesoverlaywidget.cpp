@@ -42,9 +42,19 @@ bool LinesOverlayWidget::setsegment(int i, const LineControl& line) {
     return true;
 }
 
+void LinesOverlayWidget::setreelwindow(int r, const QRect& where) {
+    if (r < 1 || r > 5 || reelwindows[r] == where) return;
+    reelwindows[r] = where;
+    update();
+}
+
 void LinesOverlayWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // The reels hide what would fall over them, the round ends and the halo included.
+    QRegion outside(rect());
+    for (int r = 1; r <= 5; ++r) outside -= reelwindows[r];
+    p.setClipRegion(outside);
     const double k = scale / twipsperpixel;
     for (int i = 1; i <= 6; ++i) {
         const LineControl& s = segments[i];

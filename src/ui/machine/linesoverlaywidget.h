@@ -1,6 +1,7 @@
 #pragma once
 // The six line segments (Lineflash) that draw a winning line across the reels: a transparent
-// layer over the reel windows that never takes a click.
+// layer over the cabinet that never takes a click and never paints over a reel window, so a
+// segment shows only in the gaps and stubs between the symbols.
 #include <QWidget>
 
 #include "core/machine/formmodel.h"
@@ -15,6 +16,8 @@ public:
     bool setscale(double scale);
     // Segment i = 1..6; true when what it shows changed.
     bool setsegment(int i, const LineControl& line);
+    // Reel window r = 1..5 where it lies on this layer (an empty rectangle for none).
+    void setreelwindow(int r, const QRect& where);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -22,6 +25,7 @@ protected:
 private:
     QRectF bounds(const LineControl& line) const;
     LineControl segments[7];
+    QRect reelwindows[6];
     double scale = 1.0;
 };
 

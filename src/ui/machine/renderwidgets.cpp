@@ -95,6 +95,7 @@ void ZelWindow::renderreels(double s) {
         place(reel, twipsrect(f.Picture[r], s));
         showif(reel, f.Picture[r].visible);
         reel->setstriptop(f.reel[r].top);
+        overlay->setreelwindow(r, f.Picture[r].visible ? reel->geometry() : QRect());
         for (int row = 0; row < 3; ++row) reel->setflasher(row, f.flasher[windowcell[r][row]]);
     }
     for (int i = 1; i <= 26; ++i) {
@@ -155,6 +156,8 @@ void ZelWindow::rendertimers() {
         const int interval = ft.interval;
         if (!ft.enabled || interval <= 0) {
             if (timer->isActive()) timer->stop();
+        } else if (dispatcher.depth(TimerControl(i)) > 0) {
+            // Its tick is running: the timer counts again once the tick is over.
         } else if (!timer->isActive() || timer->interval() != interval) {
             timer->start(interval);
         }

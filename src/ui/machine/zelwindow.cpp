@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "ui/machine/cabinetwidget.h"
 #include "ui/machine/displaywidget.h"
@@ -69,6 +70,7 @@ void ZelWindow::buildreels() {
         lin[i]->setObjectName(QStringLiteral("lin(%1)").arg(i));
     }
     overlay = new LinesOverlayWidget(cabinetwidget);
+    overlay->setObjectName(QStringLiteral("Lineflash"));
 }
 
 ImageButtonWidget* ZelWindow::makebutton(const QString& name, const QString& face, const QString& fallback) {
@@ -80,6 +82,7 @@ ImageButtonWidget* ZelWindow::makebutton(const QString& name, const QString& fac
 }
 
 void ZelWindow::connectpress(QAbstractButton* button, Button which, int index) {
+    presses.insert(button, {which, index});
     connect(button, &QAbstractButton::clicked, this, [this, which, index] { dispatcher.press(which, index); });
 }
 
@@ -179,27 +182,60 @@ void ZelWindow::buildsoundswitch(QMenuBar* bar) {
 }
 
 void ZelWindow::buildtimers() {
+    static const char* const names[timercount] = {"Timer1", "Timerscatters", "Timer4", "timerwild", "Timerrespin",
+                                                  "Timerwincounter"};
     for (int i = 0; i < timercount; ++i) {
         timers[i] = new QTimer(this);
+        timers[i]->setObjectName(QString::fromLatin1(names[i]));
         timers[i]->setTimerType(Qt::PreciseTimer);
-        connect(timers[i], &QTimer::timeout, this, [this, i] { dispatcher.tick(TimerControl(i)); });
+        // The interval counts from the end of a tick, as the game's timers count it: a tick that
+        // pauses inside its handler does not eat into the time before the next one.
+        timers[i]->setSingleShot(true);
+        connect(timers[i], &QTimer::timeout, this, [this, i] { timertick(i); });
     }
+}
+
+void ZelWindow::timertick(int timer) {
+    dispatcher.tick(TimerControl(timer));
+    // Counting starts again now, also after a tick that could not run (its handler was busy).
+    rendertimers();
 }
 
 bool ZelWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != this || !zel.form.keypreview) return false;
-    // The key reaches the focused control first and then its parents: preview it once, there.
+    if (widget->window() != this) return false;
+    // The key reaches the focused control first and then its parents: look at it once, there.
     QWidget* focus = QApplication::focusWidget();
     if (widget != (focus ? focus : this)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    // Enter on a focused button of the machine presses it, under the same rule as a click, so a
+    // player without a mouse can place the first bet and use every button.
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        const auto button = presses.constFind(focus);
+        if (button == presses.constEnd()) return false;
+        if (type == QEvent::KeyPress && !key->isAutoRepeat()) dispatcher.press(button->first, button->second);
+        return true;
+    }
+    if (!zel.form.keypreview) return false;
     // Only the space bar is the machine's key; every other key does what it does anywhere.
     if (key->key() != Qt::Key_Space) return false;
     // The space bar spins through the preview only; it must not also press the focused button.
     if (type == QEvent::KeyPress) dispatcher.key(' ');
     return true;
+}
+
+void ZelWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A click on the machine while one of its dialogs is open brings the dialog to the front with
+    // the keyboard, as a modal dialog's would: the machine itself takes no input then.
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || isEnabled() || !windowHandle()) return;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && w->windowHandle() && w->windowHandle()->transientParent() == windowHandle()) {
+            w->activateWindow();
+            return;
+        }
 }
 
 void ZelWindow::closeEvent(QCloseEvent* event) {

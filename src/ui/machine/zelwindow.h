@@ -4,7 +4,9 @@
 // pump inside one, so the reels roll visibly), forwards clicks, keys and menu commands to the
 // machine's handlers, and runs one timer per timer control of the form.
 #include <functional>
+#include <utility>
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 
@@ -45,6 +47,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildreels();
@@ -59,6 +62,7 @@ private:
     void renderdeck(double scale);
     void renderwindow();
     void rendertimers();
+    void timertick(int timer);
     void applyscale(double scale);
     QWidget* focustarget(const QString& name) const;
 
@@ -87,6 +91,8 @@ private:
     GamblePanelWidget* gamble = nullptr;
 
     QAction* menus[commandcount] = {};
+    // What each of the machine's buttons presses (Enter on a focused button presses it too).
+    QHash<const QObject*, std::pair<Button, int>> presses;
     QTimer* timers[timercount] = {};
 };
 

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
@@ -82,6 +83,25 @@ void QtPlatform::setsound(bool on) {
         std::fprintf(stderr, "zelslots: the sound switch could not be saved in the settings store\n");
 }
 
+namespace {
+// The desktop draws a title bar only as wide as the window and cuts a longer title short. The box
+// takes the width of its whole title as the desktop shows it (with the game's name after it, in a
+// bold face) and of the title bar's buttons.
+void keeptitlewhole(QMessageBox& box) {
+    constexpr int titlebarbuttons = 120;  // the window's icon and its close, maximise and minimise buttons
+    QString shown = box.windowTitle();
+    const QString name = QGuiApplication::applicationDisplayName();
+    if (!name.isEmpty() && !shown.endsWith(name)) shown += QStringLiteral(" \u2014 ") + name;
+    QFont titlefont = QApplication::font();
+    titlefont.setBold(true);
+    const int width = QFontMetrics(titlefont).horizontalAdvance(shown) + titlebarbuttons;
+    // The box sizes itself to its layout when shown: a blank row as wide as the title sets its least width.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+}  // namespace
+
 MsgResult QtPlatform::msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) {
     if (renderhook) renderhook();
     QMessageBox box(QApplication::activeWindow());
@@ -96,9 +116,11 @@ MsgResult QtPlatform::msgbox(const QString& text, const QString& title, MsgIcon 
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
+        keeptitlewhole(box);
         return box.exec() == QMessageBox::Yes ? MsgResult::yes : MsgResult::no;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    keeptitlewhole(box);
     box.exec();
     return MsgResult::ok;
 }

@@ -12,7 +12,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/players/figurelabel.h"
 #include "ui/players/onelinewidget.h"
+#include "ui/shell/windowplacement.h"
 
 namespace zel {
 
@@ -39,6 +41,7 @@ void showstate(QWidget* w, const Control& c) {
 
 void sync(QLabel* w, const Control& c) {
     if (auto* line = dynamic_cast<OneLineLabel*>(w)) line->setcaption(c.caption);
+    else if (auto* statistic = dynamic_cast<FigureLabel*>(w)) statistic->setcaption(c.caption);
     else if (w->text() != c.caption) w->setText(c.caption);
     showstate(w, c);
 }
@@ -73,7 +76,7 @@ constexpr OptionGroup allgroups[5] = {OptionGroup::machine, OptionGroup::Amtpayo
 }  // namespace
 
 OptionsWindow::OptionsWindow(Zel& zel, std::function<void()> rendermainwindow, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       options(std::make_unique<Options>(zel.player, zel.platform, zel)),
       rendermain(std::move(rendermainwindow)) {
     setObjectName(QStringLiteral("frmzeloptions"));
@@ -116,10 +119,13 @@ void OptionsWindow::build() {
     auto* stats = new QFrame(Framemain);
     stats->setFrameShape(QFrame::StyledPanel);
     auto* statslayout = new QVBoxLayout(stats);
-    for (auto [label, name] : {std::pair{&lblcurrentplayer, "lblcurrentplayer"}, {&lblgames, "lblgames"},
-                               {&lblwager, "lblwager"}, {&lbltotalwon, "lbltotalwon"}, {&lblwinlose, "lblwinlose"},
-                               {&lblreturned, "lblreturned"}, {&lblinvested, "lblinvested"}}) {
-        auto* line = new OneLineLabel(stats);
+    // The player's name on a line of its own; the statistics with their figures in one column.
+    lblcurrentplayer = new OneLineLabel(stats);
+    lblcurrentplayer->setObjectName(QStringLiteral("lblcurrentplayer"));
+    statslayout->addWidget(lblcurrentplayer);
+    for (auto [label, name] : {std::pair{&lblgames, "lblgames"}, {&lblwager, "lblwager"}, {&lbltotalwon, "lbltotalwon"},
+                               {&lblwinlose, "lblwinlose"}, {&lblreturned, "lblreturned"}, {&lblinvested, "lblinvested"}}) {
+        auto* line = new FigureLabel(stats);
         line->setObjectName(QString::fromLatin1(name));
         *label = line;
         statslayout->addWidget(*label);
@@ -215,9 +221,17 @@ QButtonGroup* OptionsWindow::makegroup(OptionGroup group) {
     return g;
 }
 
-void OptionsWindow::open() {
+void OptionsWindow::open(QWidget* mainwindow) {
     act([this] { options->Form_Load(); });
     if (!options->form.unloaded) {
+        adjustSize();
+        if (mainwindow) {
+            // Over the middle of the machine, the whole frame on the screen.
+            const QMargins frame = framearound(mainwindow);
+            const QSize outer = size().grownBy(frame);
+            placeframe(this, mainwindow->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2), frame);
+        }
+        becomedialogof(this, mainwindow);
         show();
         activateWindow();
         if (appliedfocus == QLatin1String("player1")) player1->setFocus(Qt::OtherFocusReason);

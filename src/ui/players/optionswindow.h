@@ -25,8 +25,8 @@ public:
     OptionsWindow(Zel& zel, std::function<void()> rendermain, QWidget* parent = nullptr);
     ~OptionsWindow() override;
 
-    // Runs the opening sequence and shows the window.
-    void open();
+    // Runs the opening sequence and shows the window, a dialog of mainwindow over its middle.
+    void open(QWidget* mainwindow);
     // Brings every widget in line with the form; closes the window once the form is unloaded.
     void render();
 

@@ -3,11 +3,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
+
+#include "ui/shell/windowplacement.h"
 
 namespace zel {
 
@@ -16,14 +16,8 @@ constexpr double twips = 15.0;       // per pixel
 constexpr int aboutwidth = 382;      // pixels
 }  // namespace
 
-void placeonscreen(QWidget* window, int32_t left, int32_t top) {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
-    window->move(origin + QPoint(int(left / twips), int(top / twips)));
-}
-
 AboutWindow::AboutWindow(Zel& zel, std::function<void()> rendermainwindow, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       about(zel),
       rendermain(std::move(rendermainwindow)) {
     setObjectName(QStringLiteral("aboutzel"));
@@ -60,9 +54,14 @@ AboutWindow::AboutWindow(Zel& zel, std::function<void()> rendermainwindow, QWidg
     render();
 }
 
-void AboutWindow::open(bool mainnormal) {
-    act([this, mainnormal] { about.open(mainnormal); });
-    placeonscreen(this, about.form.left, about.form.top);
+void AboutWindow::open(bool mainnormal, QWidget* mainwindow) {
+    about.open(mainnormal);
+    frame = framearound(mainwindow);
+    render();
+    if (about.form.moved) placeframe(this, screenpoint(this, about.form.left, about.form.top), frame);
+    becomedialogof(this, mainwindow);
+    if (about.form.visible && !about.form.unloaded) show();
+    if (rendermain) rendermain();
     cmdOK->setFocus(Qt::OtherFocusReason);
     activateWindow();
 }
@@ -79,10 +78,9 @@ void AboutWindow::render() {
     lblTitle->setText(f.lblTitle.caption);
     lblTitle->setVisible(f.lblTitle.visible);
     cmdOK->setText(f.cmdOK.caption);
-    if (f.visible && !isVisible() && !f.unloaded) show();
     if (f.height > 0) {
         // The height counts the title bar, as the machine's window does.
-        const int frameextra = frameGeometry().height() - geometry().height();
+        const int frameextra = frame.top() + frame.bottom();
         const int client = int(f.height / twips) - std::max(frameextra, 0);
         if (height() != client) setFixedSize(aboutwidth, std::max(client, cmdOK->geometry().bottom() + 8));
     }

@@ -3,6 +3,7 @@
 // It exists only while it is open and deletes itself on closing.
 #include <functional>
 
+#include <QMargins>
 #include <QWidget>
 
 #include "core/shell/secondaryforms.h"
@@ -18,8 +19,9 @@ class AboutWindow : public QWidget {
 public:
     AboutWindow(Zel& zel, std::function<void()> rendermain, QWidget* parent = nullptr);
 
-    // The rest of the about command: load, show, show the title, the height, the corner.
-    void open(bool mainnormal);
+    // The rest of the about command: load, show, show the title, the height, the corner; the
+    // window is a dialog of mainwindow.
+    void open(bool mainnormal, QWidget* mainwindow);
     void render();
     Aboutzel& rules() { return about; }
 
@@ -31,14 +33,12 @@ private:
     void act(const std::function<void()>& handler);
 
     Aboutzel about;
+    QMargins frame;  // the desktop's frame around the window
     std::function<void()> rendermain;
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
     QFrame* Line1 = nullptr;
     QPushButton* cmdOK = nullptr;
 };
-
-// Moves a secondary window to left, top twips from the screen's top-left corner.
-void placeonscreen(QWidget* window, int32_t left, int32_t top);
 
 }  // namespace zel

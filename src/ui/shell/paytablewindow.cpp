@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "ui/shell/aboutwindow.h"
+#include "ui/shell/windowplacement.h"
 
 namespace zel {
 
@@ -17,7 +17,7 @@ constexpr int buttonstrip = 40;  // below the picture
 }  // namespace
 
 PaytableWindow::PaytableWindow(Zel& zel, std::function<void()> rendermainwindow, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       pays(zel),
       rendermain(std::move(rendermainwindow)) {
     setObjectName(QStringLiteral("zelpays"));
@@ -39,10 +39,14 @@ PaytableWindow::PaytableWindow(Zel& zel, std::function<void()> rendermainwindow,
     render();
 }
 
-void PaytableWindow::open() {
+void PaytableWindow::open(QWidget* mainwindow) {
     // The window's own state decides whether it is placed: a fresh window is in its normal state.
-    act([this] { pays.open(!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))); });
-    placeonscreen(this, pays.form.left, pays.form.top);
+    pays.open(!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)));
+    render();
+    if (pays.form.moved) placeframe(this, screenpoint(this, pays.form.left, pays.form.top), framearound(mainwindow));
+    becomedialogof(this, mainwindow);
+    if (pays.form.visible && !pays.form.unloaded) show();
+    if (rendermain) rendermain();
     btnunloadpays->setFocus(Qt::OtherFocusReason);
     activateWindow();
 }
@@ -57,7 +61,6 @@ void PaytableWindow::render() {
     const PaysForm& f = pays.form;
     if (windowTitle() != f.caption) setWindowTitle(f.caption);
     btnunloadpays->setText(f.btnunloadpays.caption);
-    if (f.visible && !isVisible() && !f.unloaded) show();
     if (f.unloaded && isVisible()) close();
 }
 

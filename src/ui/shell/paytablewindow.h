@@ -17,7 +17,8 @@ class PaytableWindow : public QWidget {
 public:
     PaytableWindow(Zel& zel, std::function<void()> rendermain, QWidget* parent = nullptr);
 
-    void open();
+    // Shows the window, a dialog of mainwindow, where the game places it.
+    void open(QWidget* mainwindow);
     void render();
     Zelpays& rules() { return pays; }
 

@@ -1,0 +1,52 @@
+#include "ui/shell/windowplacement.h"
+
+#include <algorithm>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace zel {
+
+namespace {
+constexpr double twips = 15.0;  // per pixel
+
+QRect freearea(const QWidget* window) {
+    const QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+}  // namespace
+
+QMargins framearound(const QWidget* mainwindow) {
+    if (!mainwindow || !mainwindow->isVisible()) return {};
+    const QRect outer = mainwindow->frameGeometry(), inner = mainwindow->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QPoint screenpoint(const QWidget* window, int32_t left, int32_t top) {
+    return freearea(window).topLeft() + QPoint(int(left / twips), int(top / twips));
+}
+
+void placeframe(QWidget* window, QPoint frametopleft, const QMargins& frame) {
+    const QRect room = freearea(window);
+    const QSize outer = window->size().grownBy(frame);
+    QPoint at = frametopleft;
+    if (!room.isEmpty()) {
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+    }
+    // Before the window exists on the desktop, its position is that of its frame.
+    window->move(at);
+}
+
+void becomedialogof(QWidget* window, QWidget* mainwindow) {
+    if (!mainwindow || !mainwindow->windowHandle()) return;
+    window->winId();
+    // A dialog-type window with a transient parent is what the desktop keeps above that parent
+    // (WM_TRANSIENT_FOR on X11).
+    if (window->windowHandle()) window->windowHandle()->setTransientParent(mainwindow->windowHandle());
+}
+
+}  // namespace zel

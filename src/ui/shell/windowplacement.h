@@ -1,0 +1,29 @@
+#pragma once
+// Where the machine's secondary windows (options, pay table, about) go on the desktop. Each is a
+// dialog of the machine's window: the window manager keeps it above the machine and with it, while
+// it stays a window of its own (not disabled along with the machine, and not modal). It is placed
+// before it is first shown, since the window manager places a window moved later by its own rules,
+// and its frame (title bar included) lies wholly on the screen.
+#include <cstdint>
+
+#include <QMargins>
+#include <QPoint>
+
+class QWidget;
+
+namespace zel {
+
+// The frame the window manager puts around a window: the machine's own, once it is on screen.
+QMargins framearound(const QWidget* mainwindow);
+
+// The screen point `left`, `top` twips from the top left of the screen's free area.
+QPoint screenpoint(const QWidget* window, int32_t left, int32_t top);
+
+// Moves `window` (not shown yet) so that its frame's top left lands at `frametopleft`, or as near
+// as keeps the whole frame on the screen.
+void placeframe(QWidget* window, QPoint frametopleft, const QMargins& frame);
+
+// Makes `window` (not shown yet) a dialog of the machine's window.
+void becomedialogof(QWidget* window, QWidget* mainwindow);
+
+}  // namespace zel
