@@ -1,5 +1,7 @@
 #include "fakeplatform.h"
 
+#include <QFileInfo>
+
 namespace zel {
 
 FakePlatform::FakePlatform(const QString& inifile) {
@@ -10,6 +12,7 @@ FakePlatform::FakePlatform(const QString& inifile) {
         storefile = inifile;
     }
     store = std::make_unique<SettingsStore>(storefile);
+    historyfolder = QFileInfo(storefile).absolutePath() + QStringLiteral("/data");
 }
 
 void FakePlatform::randomize() {

@@ -4,6 +4,6 @@ zel_add_test(tst_math SOURCES tst_math.cpp LABEL unit LIBS zelmath zelreturntabl
 target_compile_definitions(tst_math PRIVATE ZEL_MATH_TOOL="$<TARGET_FILE:zelslots-math>")
 add_dependencies(tst_math zelslots-math)
 # The tool's command line as a player or tester meets it.
-zel_add_test(tst_mathcli SOURCES tst_mathcli.cpp LABEL unit)
+zel_add_test(tst_mathcli SOURCES tst_mathcli.cpp LABEL unit LIBS zelreturntable_rc)
 target_compile_definitions(tst_mathcli PRIVATE ZEL_MATH_TOOL="$<TARGET_FILE:zelslots-math>")
 add_dependencies(tst_mathcli zelslots-math)

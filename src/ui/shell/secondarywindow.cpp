@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "core/machine/zel.h"
+#include "ui/history/historywindow.h"
 #include "ui/machine/zelwindow.h"
 #include "ui/players/optionswindow.h"
 #include "ui/shell/aboutwindow.h"
@@ -47,6 +48,12 @@ QWidget* opensecondarywindow(Zel& machine, QWidget* mainwindow, const std::funct
         keepabove(pays, mainwindow);
         pays->open();
         return pays;
+    }
+    case SecondaryWindow::history: {
+        auto* history = new HistoryWindow(machine, rendermain);
+        keepabove(history, mainwindow);
+        history->open();
+        return history;
     }
     case SecondaryWindow::options: {
         auto* options = new OptionsWindow(machine, rendermain);
