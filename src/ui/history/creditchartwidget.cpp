@@ -93,7 +93,8 @@ void CreditChartWidget::paintEvent(QPaintEvent*) {
     p.drawText(labels, Qt::AlignRight | Qt::AlignTop, QString::number(high));
     p.drawText(labels, Qt::AlignRight | Qt::AlignBottom, QString::number(low));
     p.drawText(QRectF(area.left(), area.bottom() + 4, area.width(), fontMetrics().height()), Qt::AlignCenter,
-               QStringLiteral("credit after each of the last %1 games, oldest on the left").arg(list->size()));
+               list->size() == 1 ? QStringLiteral("credit after the one game kept")
+                                 : QStringLiteral("credit after each of the last %1 games, oldest on the left").arg(list->size()));
 
     if (selected >= 0 && selected < int(list->size())) {
         p.setPen(QPen(ink.darker(130), 1, Qt::DashLine));

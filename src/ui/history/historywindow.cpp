@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -98,7 +99,9 @@ void HistoryWindow::build() {
     btnclose->setObjectName(QStringLiteral("btnclose"));
     connect(btnclose, &QPushButton::clicked, this, [this] { close(); });
     whole->addWidget(btnclose, 0, Qt::AlignRight);
-    resize(980, 640);
+    // Room for everything the chosen game shows, within the screen it opens on.
+    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(40, 60) : QSize(980, 720);
+    resize(QSize(980, 720).expandedTo(minimumSizeHint()).boundedTo(room));
 }
 
 void HistoryWindow::open() {
