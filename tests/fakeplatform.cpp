@@ -12,8 +12,9 @@ FakePlatform::FakePlatform(const QString& inifile) {
         storefile = inifile;
     }
     store = std::make_unique<SettingsStore>(storefile);
-    historyfolder = QFileInfo(storefile).absolutePath() + QStringLiteral("/data");
 }
+
+void FakePlatform::keephistory() { historyfolder = QFileInfo(storefile).absolutePath() + QStringLiteral("/data"); }
 
 void FakePlatform::randomize() {
     ++randomizes;

@@ -66,7 +66,9 @@ public:
     std::vector<RecordedBox> boxes;
     std::deque<MsgResult> answers;      // default answer: ok / no
 
-    QString historyfolder;
+    QString historyfolder;  // empty: no game history (most tests play thousands of games)
+    // Keeps the game history in a folder beside the store.
+    void keephistory();
     qint64 clockms = 1796767200000;     // 2026-12-08 22:00 UTC; tests move it on
     int dpi = 96;
     std::vector<std::pair<int, int>> displaychanges;

@@ -10,6 +10,11 @@
 
 namespace zeltest {
 
+// A rig whose games go into a history folder beside its store.
+struct HistoryRig : zel::Rig {
+    HistoryRig() { platform.keephistory(); }
+};
+
 // Stops (reels 1..5) that show a mountain on reels 1, 2 and 3 and pay nothing else: 5 x stake.
 constexpr int threescatters[5] = {11, 8, 13, 15, 15};
 
@@ -24,7 +29,7 @@ struct Seen {
 };
 
 // Plays the scripted game on a rig at 1 coin on 25 lines.
-inline Seen playscriptedgame(zel::Rig& rig) {
+inline Seen playscriptedgame(HistoryRig& rig) {
     Seen seen;
     zel::Zel& z = rig.zel;
     z.linesplayed = 25;

@@ -39,7 +39,7 @@ class HistoryTest : public QObject {
 
 private slots:
     void aFeatureAndAThreeCardGambleAreKeptFieldByField() {
-        Rig rig;
+        HistoryRig rig;
         const Seen seen = playscriptedgame(rig);
         const std::vector<GameRecord>& games = rig.zel.journal.book.games(1);
         QCOMPARE(games.size(), size_t(1));
@@ -93,7 +93,7 @@ private slots:
     }
 
     void aWinThatIsNotGambledSettlesWithTheSpin() {
-        Rig rig;
+        HistoryRig rig;
         rig.zel.linesplayed = 25;
         rig.platform.scriptstops({5, 5, 5, 11, 6});  // J on line 1 from reel 1 to reel 5
         rig.platform.scriptdraw(1, 6);
@@ -108,7 +108,7 @@ private slots:
     }
 
     void theLast500GamesAreKeptTheOldestDropped() {
-        Rig rig;
+        HistoryRig rig;
         HistoryBook& book = rig.zel.journal.book;
         for (int n = 1; n <= 510; ++n) book.add(1, plaingame(n));
         const std::vector<GameRecord> kept = readfile(book.filepath(1));
@@ -121,7 +121,7 @@ private slots:
     // and the game and the player's record go on as if there had been none.
     void aFileThatIsNoHistoryIsSetAsideAndPlayGoesOn_data() {
         QTest::addColumn<QByteArray>("bytes");
-        Rig writer;
+        HistoryRig writer;
         writer.zel.journal.book.add(1, plaingame(1));
         QFile whole(writer.zel.journal.book.filepath(1));
         QVERIFY(whole.open(QIODevice::ReadOnly));
@@ -145,6 +145,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         Store store;
         Session s(store.file());
+        s.pf.keephistory();
         s.storerecord(1, QStringLiteral("Ann"), 900, 900, 0, 0, 0);
         const QString folder = s.pf.datafolder();
         QVERIFY(QDir().mkpath(folder));
@@ -174,7 +175,7 @@ private slots:
     }
 
     void aFolderThatCannotBeWrittenIsToldOnceAndPlayGoesOn() {
-        Rig rig;
+        HistoryRig rig;
         QFile blocker(rig.platform.datafolder());  // a file where the folder should be
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
@@ -192,6 +193,7 @@ private slots:
     void deletingThePlayersDetailsClearsTheSlotsHistory() {
         Store store;
         Session s(store.file());
+        s.pf.keephistory();
         s.storerecord(1, QStringLiteral("Ann"), 900, 900, 0, 0, 0);
         s.start();
         s.pf.scriptstops({5, 3, 5, 3, 3});

@@ -36,6 +36,7 @@ GameRecord gamenumber(int k) {
     die.sa_handler = [](int) { ::kill(::getpid(), SIGKILL); };
     sigaction(SIGALRM, &die, nullptr);
     FakePlatform platform(storefile);
+    platform.keephistory();
     HistoryBook book(platform);
     book.games(1);  // the file is read before the clock starts
     ualarm(delay, 0);
@@ -55,6 +56,7 @@ private slots:
         QTemporaryDir dir;
         const QString storefile = dir.filePath(QStringLiteral("zelslots.conf"));
         FakePlatform platform(storefile);
+        platform.keephistory();
         const QString file = historyfile(platform.datafolder(), 1);
         {
             HistoryBook book(platform);  // a long history, so that every write takes a while

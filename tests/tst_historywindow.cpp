@@ -28,7 +28,7 @@ QColor pathcolour(ReelSnapshotWidget* reels, int line) {
 }
 
 struct Played {
-    Rig rig;
+    HistoryRig rig;
     Seen seen;
     Played() {
         seen = playscriptedgame(rig);
@@ -96,7 +96,7 @@ private slots:
     }
 
     void aPlayerWithNoGamesIsToldSo() {
-        Rig rig;
+        HistoryRig rig;
         HistoryWindow w(rig.zel, nullptr);
         w.setAttribute(Qt::WA_DeleteOnClose, false);
         w.open();
