@@ -1,5 +1,7 @@
 #include "fakeplatform.h"
 
+#include <QFileInfo>
+
 namespace zel {
 
 FakePlatform::FakePlatform(const QString& inifile) {
@@ -11,6 +13,8 @@ FakePlatform::FakePlatform(const QString& inifile) {
     }
     store = std::make_unique<SettingsStore>(storefile);
 }
+
+void FakePlatform::keephistory() { historyfolder = QFileInfo(storefile).absolutePath() + QStringLiteral("/data"); }
 
 void FakePlatform::randomize() {
     ++randomizes;

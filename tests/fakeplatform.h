@@ -36,6 +36,9 @@ public:
     QString getsetting(const QString& section, const QString& key) override;
     bool saverecord(const QString& section, const Values& values) override;
     QString storelocation() override { return storefile; }
+    // The game history goes to "data" beside the settings file, unless a test says otherwise.
+    QString datafolder() override { return historyfolder; }
+    qint64 nowms() override { return clockms; }
     int logicaldpi() override { return dpi; }
     void changedisplay(int width, int height) override { displaychanges.emplace_back(width, height); }
     void endprogram() override { ended = true; }
@@ -63,6 +66,10 @@ public:
     std::vector<RecordedBox> boxes;
     std::deque<MsgResult> answers;      // default answer: ok / no
 
+    QString historyfolder;  // empty: no game history (most tests play thousands of games)
+    // Keeps the game history in a folder beside the store.
+    void keephistory();
+    qint64 clockms = 1796767200000;     // 2026-12-08 22:00 UTC; tests move it on
     int dpi = 96;
     std::vector<std::pair<int, int>> displaychanges;
     bool ended = false;

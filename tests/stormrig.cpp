@@ -25,6 +25,7 @@ void Storm::start() {
     options.reset();
     about.reset();
     pays.reset();
+    history.reset();
     dispatcher.reset();
     zel.reset();
     record.reset();
@@ -47,6 +48,10 @@ void Storm::start() {
         case SecondaryWindow::paytable:
             pays = std::make_unique<Zelpays>(*zel);
             pays->open(true);
+            break;
+        case SecondaryWindow::history:
+            history = std::make_unique<Historyzel>(*zel);
+            history->Form_Load();
             break;
         }
     };
@@ -114,7 +119,8 @@ void Storm::randominput(bool nested) {
         dispatcher->command(c < 0.3 ? Command::quickcredit
                             : c < 0.5 ? Command::options
                             : c < 0.7 ? Command::about
-                            : c < 0.9 ? Command::paytable
+                            : c < 0.85 ? Command::paytable
+                            : c < 0.92 ? Command::history
                             : c < 0.97 ? Command::quickcredit
                                        : Command::exit);
     } else if (r < 80) {
@@ -167,12 +173,14 @@ void Storm::optionsinput() {
 void Storm::closesmallwindow() {
     if (about) chance() < 0.5 ? about->cmdOK_Click() : about->Form_QueryUnload();
     else if (pays) chance() < 0.5 ? pays->btnunloadpays_Click() : pays->Form_QueryUnload();
+    else if (history) chance() < 0.7 ? history->list_Click(pick(-1, 30)) : history->Form_QueryUnload();
 }
 
 void Storm::dropclosedwindows() {
     if (options && options->form.unloaded) options.reset();
     if (about && about->form.unloaded) about.reset();
     if (pays && pays->form.unloaded) pays.reset();
+    if (history && history->form.unloaded) history.reset();
 }
 
 }  // namespace zeltest

@@ -12,6 +12,7 @@
 
 #include "fakeplatform.h"
 #include "core/machine/dispatcher.h"
+#include "core/history/historyform.h"
 #include "core/machine/zel.h"
 #include "core/players/options.h"
 #include "core/shell/secondaryforms.h"
@@ -52,7 +53,7 @@ public:
     zel::Zel& machine() { return *zel; }
     zel::Dispatcher& input() { return *dispatcher; }
     StormPlatform& platform() { return *pf; }
-    bool windowopen() const { return options || about || pays; }
+    bool windowopen() const { return options || about || pays || history; }
 
     // Trouble seen while input arrived inside handlers.
     int deepest = 0;          // the most times one handler ran at once
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<zel::Options> options;
     std::unique_ptr<zel::Aboutzel> about;
     std::unique_ptr<zel::Zelpays> pays;
+    std::unique_ptr<zel::Historyzel> history;
     bool spaceheld = false;
     int nesting = 0;
 };

@@ -1,5 +1,5 @@
 // The machine's windows on a real desktop: an X server of the test's own with the openbox window
-// manager, read from the X server itself. The options, pay-table and about windows are dialogs of
+// manager, read from the X server itself. The options, pay-table, about and history windows are dialogs of
 // the machine: above it, and still above it after a click on the (disabled) machine, with the
 // keyboard; placed where the game places them with their whole frame on the screen, at both
 // window scales; and every title carries the game's name after the game's own caption.
@@ -69,6 +69,7 @@ private slots:
             QTest::addRow("about, scale %g", scale) << "mnuabout" << "aboutzel" << true << scale;
             QTest::addRow("pay table, scale %g", scale) << "mnuptble" << "zelpays" << true << scale;
             QTest::addRow("options, scale %g", scale) << "mnuplayer" << "frmzeloptions" << false << scale;
+            QTest::addRow("history, scale %g", scale) << "mnuhistory" << "zelhistory" << false << scale;
         }
     }
     void aDialogStaysAboveTheMachineAndOnTheScreen() {
@@ -134,6 +135,7 @@ private slots:
         QTest::newRow("about") << "mnuabout" << "aboutzel";
         QTest::newRow("pay table") << "mnuptble" << "zelpays";
         QTest::newRow("options") << "mnuplayer" << "frmzeloptions";
+        QTest::newRow("history") << "mnuhistory" << "zelhistory";
     }
     void everyTitleCarriesTheGamesName() {
         QFETCH(QString, command);

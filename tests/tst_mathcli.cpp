@@ -1,9 +1,14 @@
 // zelslots-math as a player or tester meets it on the command line: its help and version, what it
 // says when it is asked for too little, given a word where it wants a number, or given a command or
-// an option it does not know.
+// an option it does not know; and what it makes of a player's game history.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/history/gamerecordjson.h"
 #include "core/platform/settingsstore.h"
+#include "core/players/returntable.h"
 #include "math/arguments.h"
 #include "toolrun.h"
 
@@ -110,6 +115,81 @@ private slots:
         const ToolRun r = runtool(args);
         QCOMPARE(r.exitcode, 2);
         QCOMPARE(r.err, QByteArray("zelslots-math: ") + message + '\n');
+    }
+
+    // A stingy history: 200 one-coin games on one line at pay setting 6 that paid 2 coins four
+    // times, one of them gambled and lost. The tool counts them, sets them against the exact figures
+    // the game itself shows for the setting, and finds the machine far off.
+    void theHistoryOfASlotIsSetAgainstTheExactFigures() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("history-player3.json"));
+        std::vector<zel::GameRecord> games(200);
+        for (size_t i = 0; i < games.size(); ++i) {
+            zel::GameRecord& g = games[i];
+            g.timems = 1796767200000 + qint64(i) * 1000;
+            g.machinepay = 6;
+            g.linesplayed = 1;
+            g.betperline = 1;
+            g.stake = 1;
+            g.spin.stops = {int16_t(1 + i % 22), 3, 5, 3, 3};
+            g.win = i % 50 == 0 ? 2 : 0;
+            g.credit = 500;
+        }
+        games[50].gamble = zel::GambleRecord{2, {{2, zel::GambleBet::red, false, 0}}, false, 2};
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(zel::historyjson(3, games));
+        out.close();
+
+        const ToolRun json = runtool({"history", "--slot", "3", "--file", file, "--json"});
+        QCOMPARE(json.exitcode, 0);
+        const QJsonObject f = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(f.value("games").toInt(), 200);
+        QCOMPARE(f.value("staked").toInt(), 200);
+        QCOMPARE(f.value("paid").toInt(), 8);
+        QCOMPARE(f.value("rtp").toDouble(), 0.04);
+        QCOMPARE(f.value("hit_frequency").toDouble(), 0.02);
+        QCOMPARE(f.value("exact_rtp").toDouble(), zel::returntoplayer(6, 1));
+        QVERIFY(f.value("exact_hit_frequency").toDouble() > 0.02);
+        QVERIFY(f.value("rtp_deviations").toDouble() < -3);
+        QVERIFY(f.value("hit_deviations").toDouble() < -3);
+        QCOMPARE(f.value("gambles").toInt(), 1);
+        QCOMPARE(f.value("gamble_net").toInt(), -2);
+
+        const ToolRun text = runtool({"history", "--slot", "3", "--file", file});
+        QCOMPARE(text.exitcode, 0);
+        QVERIFY(text.out.contains("Player slot 3: 200 games recorded in"));
+        QVERIFY(text.out.contains("more than 3 standard deviations off"));
+    }
+
+    // What the tool is given instead of a history: told on stderr, the file left as it is.
+    void aFileThatIsNoHistoryOfTheSlotIsRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("damaged") << QByteArray("{\"format\":\"zelslots game hist");
+        QTest::newRow("another slot's") << zel::historyjson(2, std::vector<zel::GameRecord>{});
+        QTest::newRow("empty") << QByteArray();
+    }
+    void aFileThatIsNoHistoryOfTheSlotIsRefused() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("h.json"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        const ToolRun r = runtool({"history", "--slot", "1", "--file", file, "--json"});
+        QCOMPARE(r.exitcode, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.startsWith("zelslots-math: " + file.toUtf8() + " is not a history of slot 1: "));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.readAll(), bytes);
+    }
+
+    void aSlotWithNoHistoryYetHasNoGames() {
+        QTemporaryDir dir;
+        const ToolRun r = runtool({"history", "--slot", "6", "--file", dir.filePath(QStringLiteral("none.json"))});
+        QCOMPARE(r.exitcode, 0);
+        QVERIFY(r.out.startsWith("Player slot 6: 0 games recorded in"));
     }
 };
 

@@ -88,19 +88,20 @@ private slots:
         QCOMPARE(again.soundswitch()->isChecked(), on);
     }
 
-    void theSwitchComesAfterTheFiveCommandsAndShowsItsStateAndKey() {
+    void theSwitchComesLastAfterTheFiveCommandsAndShowsItsStateAndKey() {
         Game game(file());
         const QList<QAction*> bar = game.window.menuBar()->actions();
         QStringList captions;
         for (QAction* a : bar) captions << a->text();
         QCOMPARE(captions.mid(0, 5), (QStringList{QStringLiteral("&about"), QStringLiteral("&Paytable"), QStringLiteral("Options"),
                                                   QStringLiteral("Quick Credit"), QStringLiteral("&exit")}));
-        QCOMPARE(bar.size(), 6);
-        QCOMPARE(bar[5], game.soundswitch());
-        QCOMPARE(bar[5]->text(), QStringLiteral("&Sound on (Ctrl+M)"));
-        QCOMPARE(bar[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
-        bar[5]->trigger();
-        QCOMPARE(bar[5]->text(), QStringLiteral("&Sound off (Ctrl+M)"));
+        QCOMPARE(bar.size(), 7);
+        QCOMPARE(bar[5]->text(), QStringLiteral("&History"));
+        QCOMPARE(bar[6], game.soundswitch());
+        QCOMPARE(bar[6]->text(), QStringLiteral("&Sound on (Ctrl+M)"));
+        QCOMPARE(bar[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        bar[6]->trigger();
+        QCOMPARE(bar[6]->text(), QStringLiteral("&Sound off (Ctrl+M)"));
         QVERIFY(!game.platform.soundon());
     }
 

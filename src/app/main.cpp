@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     // settled. Nobody is there to answer a message box: one that is up is closed as its Escape would.
     zel::ExitSignals exitsignals([&machine, &window](int) {
         machine.records.unattended = true;
+        machine.journal.book.unattended = true;
         if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->reject();
         window.input().command(zel::Command::exit);
     });

@@ -12,9 +12,10 @@ const char* const usage =
     "       zelslots-math par [--lines N] [--json]\n"
     "       zelslots-math simulate [--spins N] [--seed S] [--lines L] [--bet B] [--pay M] [--json]\n"
     "       zelslots-math table --output FILE\n"
+    "       zelslots-math history --slot N [--file FILE] [--json]\n"
     "       zelslots-math help | --help | --version\n"
     "lines 1, 5, 10, 15 or 25; bet 1, 2, 3, 5, 10 or 20 coins a line; pay setting 6, 5 or 4;\n"
-    "stops 1 to 22.\n";
+    "stops 1 to 22; slot 1 to 6 (its history file is history-playerN.json in the game's data folder).\n";
 
 namespace {
 
@@ -58,13 +59,15 @@ std::array<int, reelcount> stoplist(const std::string& text) {
 }
 
 const std::map<std::string, Task> tasks = {
-    {"evaluate", Task::evaluate}, {"par", Task::par}, {"simulate", Task::simulate}, {"table", Task::table}};
+    {"evaluate", Task::evaluate}, {"par", Task::par}, {"simulate", Task::simulate}, {"table", Task::table},
+    {"history", Task::history}};
 
 const std::map<Task, std::set<std::string>> allowed = {
     {Task::evaluate, {"stops", "lines", "bet", "json"}},
     {Task::par, {"lines", "json"}},
     {Task::simulate, {"spins", "seed", "lines", "bet", "pay", "json"}},
     {Task::table, {"output"}},
+    {Task::history, {"slot", "file", "json"}},
 };
 
 }  // namespace
@@ -111,13 +114,18 @@ Command parsecommand(const std::vector<std::string>& args) {
         else if (name == "pay") c.machinepay = oneof(name, value, {6, 5, 4});
         else if (name == "spins") c.spins = number<int64_t>(name, value, 1, int64_t(1) << 40);
         else if (name == "seed") c.seed = number<uint64_t>(name, value, 0, UINT64_MAX);
-        else if (name == "output") {
+        else if (name == "slot") c.slot = number<int>(name, value, 1, 6);
+        else if (name == "file") {
+            if (value.empty()) throw ArgumentError("--file wants a file name");
+            c.file = value;
+        } else if (name == "output") {
             if (value.empty()) throw ArgumentError("--output wants a file name");
             c.output = value;
         }
     }
     if (c.task == Task::evaluate && !given.count("stops")) throw ArgumentError("evaluate wants --stops S1,S2,S3,S4,S5");
     if (c.task == Task::table && !given.count("output")) throw ArgumentError("table wants --output FILE");
+    if (c.task == Task::history && !given.count("slot")) throw ArgumentError("history wants --slot N (1 to 6)");
     return c;
 }
 

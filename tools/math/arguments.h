@@ -10,7 +10,7 @@
 
 namespace zel::math {
 
-enum class Task { evaluate, par, simulate, table, help, version };
+enum class Task { evaluate, par, simulate, table, history, help, version };
 
 struct Command {
     Task task = Task::help;
@@ -22,6 +22,8 @@ struct Command {
     uint64_t seed = 1;
     bool json = false;
     std::string output;  // table: the file to write
+    int slot = 0;        // history: the player slot 1..6
+    std::string file;    // history: the file to read instead of the slot's own
 };
 
 // A command line the tool cannot act on; what() is the one-line reason. A command or option the

@@ -6,9 +6,14 @@
 #include <ctime>
 #include <exception>
 
+#include <QFile>
+
+#include "core/history/gamerecordjson.h"
+#include "core/history/historybook.h"
 #include "core/platform/settingsstore.h"
 #include "core/shell/programinfo.h"
 #include "math/arguments.h"
+#include "math/historycheck.h"
 #include "math/report.h"
 
 using namespace zel::math;
@@ -54,6 +59,23 @@ int run(const Command& c) {
         s.machinepay = c.machinepay;
         const SimulationFigures f = simulate(s);
         print(c.json ? simulationjson(f, s) : simulationtext(f, s).toUtf8());
+        return 0;
+    }
+    case Task::history: {
+        const QString file = c.file.empty() ? zel::historyfile(zel::userdatafolder(), c.slot) : QString::fromLocal8Bit(c.file.c_str());
+        std::vector<zel::GameRecord> games;
+        QFile in(file);
+        if (in.exists()) {
+            QString why;
+            if (in.size() > zel::HistoryBook::largest || !in.open(QIODevice::ReadOnly) ||
+                !zel::readhistory(in.readAll(), c.slot, games, &why)) {
+                std::fprintf(stderr, "zelslots-math: %s is not a history of slot %d: %s\n", qPrintable(file), c.slot,
+                             qPrintable(why.isEmpty() ? QStringLiteral("it cannot be read") : why));
+                return 1;
+            }
+        }
+        const HistoryFigures f = checkhistory(games);
+        print(c.json ? historyfiguresjson(f, c.slot, file) : historyfigurestext(f, c.slot, file).toUtf8());
         return 0;
     }
     case Task::table: {

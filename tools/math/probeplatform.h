@@ -18,6 +18,8 @@ public:
     QString getsetting(const QString&, const QString&) override { return {}; }
     bool saverecord(const QString&, const Values&) override { return false; }
     QString storelocation() override { return {}; }
+    QString datafolder() override { return {}; }
+    qint64 nowms() override { return 0; }
     int logicaldpi() override { return 96; }
     void changedisplay(int, int) override {}
     void endprogram() override {}

@@ -16,13 +16,17 @@ struct BetRule {
     uint8_t winningcards;
     int16_t factor;
     int16_t winclip;
+    GambleBet bet;
     constexpr bool wins(int card) const { return card >= 1 && card <= 4 && (winningcards >> card) & 1; }
 };
 
-constexpr BetRule redbet{0b01010, 2, 108};    // hearts, diamonds
-constexpr BetRule blackbet{0b10100, 2, 103};  // clubs, spades
-constexpr BetRule suitrule[5] = {
-    {}, {0b00010, 4, 112}, {0b00100, 4, 111}, {0b01000, 4, 111}, {0b10000, 4, 107}};
+constexpr BetRule redbet{0b01010, 2, 108, GambleBet::red};    // hearts, diamonds
+constexpr BetRule blackbet{0b10100, 2, 103, GambleBet::black};  // clubs, spades
+constexpr BetRule suitrule[5] = {{},
+                                 {0b00010, 4, 112, GambleBet::hearts},
+                                 {0b00100, 4, 111, GambleBet::clubs},
+                                 {0b01000, 4, 111, GambleBet::diamonds},
+                                 {0b10000, 4, 107, GambleBet::spades}};
 
 // The win or lose picture runs down the panel from its top edge to its floor, under the card
 // history, in a short movement that slows as it lands.
@@ -87,7 +91,8 @@ void losebet(Zel& z) {
     form.doublebutton.enabled = false;
     z.playclip(125);
     // The stake was counted as won when it was won; now it is gone again.
-    subChecked(z.player.total, z.gamblestake);
+    const int32_t lost = z.gamblestake;
+    subChecked(z.player.total, lost);
     z.gamblestake = 0;
     slide(z, form.gamblelose);
     form.lblblackred.visible = false;
@@ -101,6 +106,7 @@ void losebet(Zel& z) {
     form.LABWIN.caption = QStringLiteral("No Win");
     form.lblwin.caption = QStringLiteral(" ");
     leavegamble(z);
+    z.journal.gambleends(false, lost);
 }
 
 // One bet: the buttons rest while the card is drawn, so a second click cannot bet twice.
@@ -108,8 +114,13 @@ void placebet(Zel& z, const BetRule& rule, const Control& button) {
     if (!z.form.pandouble.visible || !button.enabled) return;
     setbetbuttons(z.form, false);
     const int card = z.drawcard();
-    if (rule.wins(card)) winbet(z, rule);
-    else losebet(z);
+    if (rule.wins(card)) {
+        winbet(z, rule);
+        z.journal.card(card, rule.bet, true, z.atrisk);
+    } else {
+        z.journal.card(card, rule.bet, false, 0);
+        losebet(z);
+    }
 }
 
 }  // namespace
@@ -140,6 +151,7 @@ void Zel::doublebutton_Click() {
     // The stake comes out of the credit, so it can never be more than the credit holds.
     atrisk = std::clamp(atrisk, int32_t(0), std::max(player.bank, int32_t(0)));
     gamblestake = atrisk;
+    journal.gamblestarts(gamblestake);
 
     form.LABWIN.caption = decimal(atrisk);
     form.lblwin.caption = moneyform(atrisk);
@@ -177,6 +189,7 @@ void Zel::cancelbet_Click() {
     form.LABWIN.caption = decimal(credited);
     form.lblwin.caption = moneyform(credited);
     leavegamble(*this);
+    journal.gambleends(true, credited);
 }
 
 }  // namespace zel

@@ -83,6 +83,7 @@ void Zel::takewin_Click() {
         takenwin = 0;
     }
     showcredit();
+    journal.settled(takenwin, freespintotal);
     freespintotal = 0;
 
     form.spinsleft.visible = false;

@@ -22,6 +22,7 @@ Control& Dispatcher::menuof(ZelForm& f, Command command) {
     case Command::paytable: return f.mnuptble;
     case Command::options: return f.mnuplayer;
     case Command::quickcredit: return f.mnuquickcredit;
+    case Command::history: return f.mnuhistory;
     case Command::exit: break;
     }
     return f.mnuexit;
@@ -90,6 +91,7 @@ void Dispatcher::runcommand(Command command) {
         case Command::options: zel.mnuplayer_Click(); break;
         case Command::quickcredit: zel.mnuquickcredit_Click(); break;
         case Command::exit: zel.mnuexit_Click(); break;
+        case Command::history: zel.mnuhistory_Click(); break;
         }
     });
 }

@@ -84,6 +84,7 @@ void Zel::evaluatespin() {
     }
 
     if (freespins < 1) showcredit();
+    journal.spinstands(*this);
 
     platform.doevents();
     landreels();
@@ -128,6 +129,7 @@ void Zel::evaluatespin() {
         else subChecked(p.bank, currentwin);
         currentwin = 0;
     }
+    journal.settled(currentwin);
     if (currentwin < 1) {
         form.LABWIN.caption = QStringLiteral("No Win");
         form.lblwin.caption = QString();

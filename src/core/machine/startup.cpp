@@ -19,6 +19,7 @@ void Zel::Form_Load() {
 
     player.playerslot = QStringLiteral("1");
     records.load(player, 1);
+    journal.open();
     form.caption = QStringLiteral("Current Player       ") + player.currentplayer;
     showcredit();
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/history/journal.h"
 #include "core/machine/formmodel.h"
 #include "core/machine/numeric.h"
 #include "core/machine/paytables.h"
@@ -14,7 +15,7 @@
 namespace zel {
 
 // The secondary windows that the menu commands open.
-enum class SecondaryWindow { about, paytable, options };
+enum class SecondaryWindow { about, paytable, options, history };
 
 class Zel {
 public:
@@ -23,6 +24,7 @@ public:
     Player& player;
     Platform& platform;
     RecordBook records{platform};   // the player records in the store, and those it refused
+    Journal journal{platform, player};  // the player's settled games, for the history
     ZelForm form;
     // Set by the window: opens a secondary window (the rules never create widgets).
     std::function<void(SecondaryWindow)> openwindow;
@@ -79,6 +81,7 @@ public:
     void mnuptble_Click();
     void mnuplayer_Click();
     void mnuexit_Click();
+    void mnuhistory_Click();
     void Form_QueryUnload();
 
     // --- helpers shared by the handlers

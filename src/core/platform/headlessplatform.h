@@ -32,6 +32,8 @@ public:
         return true;
     }
     QString storelocation() override { return QStringLiteral("(memory)"); }
+    QString datafolder() override { return {}; }
+    qint64 nowms() override { return int64_t(clock); }
     int logicaldpi() override { return 96; }
     void changedisplay(int, int) override {}
     void endprogram() override { ended = true; }

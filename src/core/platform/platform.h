@@ -45,6 +45,12 @@ public:
     // Where the store keeps its values, as a player would look for them (a file's path).
     virtual QString storelocation() = 0;
 
+    // The folder for the game's own files beyond the settings (the game history); empty when
+    // this platform keeps none (tools, benchmarks).
+    virtual QString datafolder() = 0;
+    // The time now, in milliseconds since 1970 (UTC), to date a game.
+    virtual qint64 nowms() = 0;
+
     // The screen's logical pixels per inch, horizontally.
     virtual int logicaldpi() = 0;
     // Show the game as on a display of width x height pixels; 0 x 0 restores the user's normal view.

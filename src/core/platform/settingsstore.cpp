@@ -86,13 +86,16 @@ void SettingsStore::clearstalelock(const QString& file) {
     }
 }
 
-void SettingsStore::removeorphans(const QString& file) {
+void SettingsStore::removeorphans(const QString& file, qint64 agems) {
     // A new copy is written as the file's name, a dot and six letters or digits, then renamed.
     const QFileInfo info(file);
     static const QRegularExpression copyname(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
     QDir folder = info.dir();
+    const QDateTime now = QDateTime::currentDateTime();
     for (const QString& name : folder.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
-        if (copyname.match(name.mid(info.fileName().size())).hasMatch()) folder.remove(name);
+        if (copyname.match(name.mid(info.fileName().size())).hasMatch() &&
+            QFileInfo(folder.filePath(name)).lastModified().msecsTo(now) >= agems)
+            folder.remove(name);
 }
 
 }  // namespace zel

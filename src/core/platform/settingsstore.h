@@ -31,9 +31,11 @@ public:
     static constexpr int stalelockms = 500;
     // A lock that a live writer holds is left to it.
     static void clearstalelock(const QString& file);
+    // Removes the half-written copies of a file (its name, a dot and six letters or digits) that a
+    // killed writer left, those at least `agems` old.
+    static void removeorphans(const QString& file, qint64 agems = 0);
 
 private:
-    static void removeorphans(const QString& file);
     std::unique_ptr<QSettings> settings;
 };
 

@@ -47,6 +47,7 @@ void Options::machine_Click(int Index) {
     player.currentplayer.clear();
     // A value that does not load leaves its 0, and the reels fall back to the fastest speed.
     zel.records.load(player, Index, [this] { player.reelspeed = 1; });
+    zel.journal.open();
     form.focus = QStringLiteral("player1");
 
     const QString name = displayname(player);

@@ -48,6 +48,7 @@ void Options::Btndeletedetails_Click() {
         player.machinepay = 6;
         player.amountinvested = player.wager = player.total = player.bank = player.games = 0;
         zel.records.save(player);
+        zel.journal.clear();
         showdeleted(form, player);
         zel.form.Lblcredit.caption.clear();
         zel.form.PANELBANK.caption.clear();

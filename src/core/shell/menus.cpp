@@ -48,6 +48,14 @@ void Zel::mnuplayer_Click() {
     opensecondary(*this, SecondaryWindow::options);
 }
 
+void Zel::mnuhistory_Click() {
+    // Like the options, the history waits for a feature or a gamble to end.
+    if (freespins >= 1 || form.pandouble.visible) return;
+    playclip(124);
+    form.enabled = false;
+    opensecondary(*this, SecondaryWindow::history);
+}
+
 void Zel::mnuexit_Click() {
     playclip(124);
     settlepending(*this);

@@ -144,13 +144,14 @@ void ZelWindow::buildmenus() {
         "QMenuBar::item:selected { background: #7c1420; color: #fff3c4; }"
         "QMenuBar::item:pressed { background: #a01c2a; color: #ffffff; }"
         "QMenuBar::item:disabled { color: #7a6a50; }"));
-    // In the menu bar's order, which is the order of Command.
+    // In the menu bar's order, which is the order of Command: the game's five, then the history.
     const struct { const char* text; const char* name; } commands[commandcount] = {
         {"&about", "mnuabout"},
         {"&Paytable", "mnuptble"},
         {"Options", "mnuplayer"},
         {"Quick Credit", "mnuquickcredit"},
         {"&exit", "mnuexit"},
+        {"&History", "mnuhistory"},
     };
     for (int i = 0; i < commandcount; ++i) {
         QAction* action = bar->addAction(QString::fromLatin1(commands[i].text));

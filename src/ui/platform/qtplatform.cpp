@@ -7,11 +7,13 @@
 #include <thread>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
 
+#include "core/history/historybook.h"
 #include "ui/sound/soundbank.h"
 
 namespace zel {
@@ -130,6 +132,14 @@ QString QtPlatform::getsetting(const QString& section, const QString& key) { ret
 bool QtPlatform::saverecord(const QString& section, const Values& values) { return store->save(section, values); }
 
 QString QtPlatform::storelocation() { return store->location(); }
+
+QString QtPlatform::datafolder() {
+    if (!options.datafolder.isEmpty()) return options.datafolder;
+    if (!options.settingsfile.isEmpty()) return {};
+    return userdatafolder();
+}
+
+qint64 QtPlatform::nowms() { return QDateTime::currentMSecsSinceEpoch(); }
 
 int QtPlatform::logicaldpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();

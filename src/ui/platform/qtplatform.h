@@ -21,6 +21,12 @@ public:
         bool sound = true;        // load the sound bank (tests and benchmarks run silent)
         bool sleeps = true;       // waits block for their time (tests switch this off)
         QString settingsfile;     // empty: the user's own store of application "zelslots"
+        // Where the game history goes; empty: the user's data folder when the store is the user's
+        // own, and no history at all beside a given settings file (tests, benchmarks).
+        QString datafolder;
+
+        Options(bool sound = true, bool sleeps = true, QString settingsfile = {}, QString datafolder = {})
+            : sound(sound), sleeps(sleeps), settingsfile(std::move(settingsfile)), datafolder(std::move(datafolder)) {}
     };
     QtPlatform();
     explicit QtPlatform(const Options& options);
@@ -35,6 +41,8 @@ public:
     QString getsetting(const QString& section, const QString& key) override;
     bool saverecord(const QString& section, const Values& values) override;
     QString storelocation() override;
+    QString datafolder() override;
+    qint64 nowms() override;
     int logicaldpi() override;
     void changedisplay(int width, int height) override;
     [[noreturn]] void endprogram() override;

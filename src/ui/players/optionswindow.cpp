@@ -225,12 +225,7 @@ void OptionsWindow::open(QWidget* mainwindow) {
     act([this] { options->Form_Load(); });
     if (!options->form.unloaded) {
         adjustSize();
-        if (mainwindow) {
-            // Over the middle of the machine, the whole frame on the screen.
-            const QMargins frame = framearound(mainwindow);
-            const QSize outer = size().grownBy(frame);
-            placeframe(this, mainwindow->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2), frame);
-        }
+        placeovermachine(this, mainwindow);
         becomedialogof(this, mainwindow);
         show();
         activateWindow();

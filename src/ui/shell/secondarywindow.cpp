@@ -1,6 +1,7 @@
 #include "ui/shell/secondarywindow.h"
 
 #include "core/machine/zel.h"
+#include "ui/history/historywindow.h"
 #include "ui/machine/zelwindow.h"
 #include "ui/players/optionswindow.h"
 #include "ui/shell/aboutwindow.h"
@@ -30,6 +31,11 @@ QWidget* opensecondarywindow(Zel& machine, QWidget* mainwindow, const std::funct
         auto* pays = new PaytableWindow(machine, rendermain);
         pays->open(mainwindow);
         return pays;
+    }
+    case SecondaryWindow::history: {
+        auto* history = new HistoryWindow(machine, rendermain);
+        history->open(mainwindow);
+        return history;
     }
     case SecondaryWindow::options: {
         auto* options = new OptionsWindow(machine, rendermain);

@@ -41,6 +41,13 @@ void placeframe(QWidget* window, QPoint frametopleft, const QMargins& frame) {
     window->move(at);
 }
 
+void placeovermachine(QWidget* window, const QWidget* mainwindow) {
+    if (!mainwindow) return;
+    const QMargins frame = framearound(mainwindow);
+    const QSize outer = window->size().grownBy(frame);
+    placeframe(window, mainwindow->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2), frame);
+}
+
 void becomedialogof(QWidget* window, QWidget* mainwindow) {
     if (!mainwindow || !mainwindow->windowHandle()) return;
     window->winId();

@@ -23,6 +23,10 @@ QPoint screenpoint(const QWidget* window, int32_t left, int32_t top);
 // as keeps the whole frame on the screen.
 void placeframe(QWidget* window, QPoint frametopleft, const QMargins& frame);
 
+// Moves `window` (not shown yet) over the middle of the machine's window, its whole frame on the
+// screen.
+void placeovermachine(QWidget* window, const QWidget* mainwindow);
+
 // Makes `window` (not shown yet) a dialog of the machine's window.
 void becomedialogof(QWidget* window, QWidget* mainwindow);
 
