@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "catalogue.h"
+#include "painting.h"
+
 namespace zel::art {
 
 void AssetWriter::fail(const QString& message) {
@@ -19,8 +22,12 @@ bool AssetWriter::prepare(const QString& full) {
     return false;
 }
 
-void AssetWriter::picture(const std::string& path, const QImage& image, int width, int height) {
+void AssetWriter::picture(const std::string& catalogued, const QImage& image, int width, int height) {
+    const int d = density();
+    const std::string path = d == 1 ? catalogued : assets::densitypath(catalogued, d);
     const QString name = QString::fromStdString(path);
+    width *= d;
+    height *= d;
     if (image.width() != width || image.height() != height) {
         fail(QStringLiteral("%1 is %2 x %3, the catalogue says %4 x %5")
                  .arg(name).arg(image.width()).arg(image.height()).arg(width).arg(height));

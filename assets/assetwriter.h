@@ -12,7 +12,8 @@ class AssetWriter {
 public:
     explicit AssetWriter(const QString& folder) : root_(folder) {}
 
-    // Saves image as PNG at the relative path; it must be width x height.
+    // Saves image as PNG at the relative path; it must be width x height times the drawing
+    // density, and a high-density copy goes beside the picture as name@2x.png.
     void picture(const std::string& path, const QImage& image, int width, int height);
     // Saves a finished file image (a WAVE clip) at the relative path.
     void file(const std::string& path, const QByteArray& bytes);

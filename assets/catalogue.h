@@ -33,6 +33,15 @@ inline std::string picturepath(const NumberedSet& set, int n) {
     return std::string(set.folder) + "/" + set.prefix + std::to_string(n) + ".png";
 }
 
+// Every picture but the program's icons is also drawn at twice its size for high-density screens,
+// beside it as <name>@2x.png, in Qt's naming.
+constexpr int highdensity = 2;
+inline std::string densitypath(const std::string& path, int density) {
+    if (density == 1) return path;
+    const auto dot = path.rfind('.');
+    return path.substr(0, dot) + "@" + std::to_string(density) + "x" + path.substr(dot);
+}
+
 // Reel strips: 29 cells of 100 x 100 stacked from the top; cell c = 1..24 shows strip position c - 1.
 constexpr int reelcells = 29;
 constexpr int cellsize = 100;

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "catalogue.h"
 #include "generators.h"
 #include "painting.h"
 
@@ -21,12 +22,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     zel::art::AssetWriter out(QString::fromLocal8Bit(argv[1]));
-    zel::art::writesymbols(out);
-    zel::art::writeimagelists(out);
-    zel::art::writecards(out);
-    zel::art::writebuttons(out);
-    zel::art::writepanels(out);
-    zel::art::writepaytable(out);
+    // Every picture at its own size, then again at twice it for high-density screens.
+    for (const int density : {1, zel::assets::highdensity}) {
+        zel::art::setdensity(density);
+        zel::art::writesymbols(out);
+        zel::art::writeimagelists(out);
+        zel::art::writecards(out);
+        zel::art::writebuttons(out);
+        zel::art::writepanels(out);
+        zel::art::writepaytable(out);
+    }
+    zel::art::setdensity(1);
     zel::art::writeclips(out);
     zel::art::writeprogramicons(out);
     if (out.failed())

@@ -34,8 +34,16 @@ bool fontsavailable(QString* problem) {
     return true;
 }
 
+namespace {
+int drawingdensity = 1;
+}  // namespace
+
+void setdensity(int density) { drawingdensity = density; }
+int density() { return drawingdensity; }
+
 QImage blank(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * drawingdensity, height * drawingdensity, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(drawingdensity);
     image.fill(Qt::transparent);
     return image;
 }

@@ -19,7 +19,13 @@ QFont font(Family family, qreal pixelsize, bool bold = true);
 // True when both DejaVu families resolve to themselves; otherwise problem names the missing one.
 bool fontsavailable(QString* problem);
 
-// A transparent picture ready for QPainter.
+// The density pictures are drawn at: 1, or 2 for the high-density copies. Every picture is drawn
+// in the same coordinates at either density; blank() makes the canvas that many times larger.
+void setdensity(int density);
+int density();
+
+// A transparent picture ready for QPainter: width x height in drawing coordinates, density times
+// as many pixels each way.
 QImage blank(int width, int height);
 
 // A painter with antialiasing on.

@@ -29,7 +29,7 @@ QImage nomoney() {
     QImage image = canvas(assets::nomoneypanel);
     QPainter p(&image);
     smooth(p);
-    const QRectF r(0, 0, image.width(), image.height());
+    const QRectF r(QPointF(), image.deviceIndependentSize());
     plaque(p, r, QColor(200, 30, 30), QColor(110, 0, 10), QColor(255, 210, 80));
     const QFont f = font(Family::sans, 12.5);
     outlinedtext(p, QRectF(0, 3, r.width(), 17), QStringLiteral("Not enough"), fitted(f, QStringLiteral("Not enough"), 79),
@@ -43,7 +43,7 @@ QImage pasthistory() {
     QImage image = canvas(assets::pasthistorypanel);
     QPainter p(&image);
     smooth(p);
-    const QRectF r(0, 0, image.width(), image.height());
+    const QRectF r(QPointF(), image.deviceIndependentSize());
     plaque(p, r.adjusted(0, 6, 0, -6), QColor(20, 90, 50), QColor(8, 50, 25), QColor(220, 180, 80));
     const QString text = QStringLiteral("past history");
     outlinedtext(p, r, text, fitted(font(Family::serif, 14), text, 78), QColor(255, 225, 130), QColor(0, 30, 10), 2.0);
@@ -54,7 +54,7 @@ QImage gambletable() {
     QImage image = canvas(assets::gamblepanel);
     QPainter p(&image);
     smooth(p);
-    const QRectF r(0, 0, image.width(), image.height());
+    const QRectF r(QPointF(), image.deviceIndependentSize());
     QPainterPath edge;
     edge.addRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
     p.fillPath(edge, vertical(r, QColor(120, 70, 30), QColor(70, 35, 12)));  // wooden rail

@@ -153,6 +153,14 @@ void AssetsTest::every_picture_has_its_catalogue_size() {
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable(path));
     QCOMPARE(image.size(), size);
+    // Its high-density copy: twice the size, and drawn at it (not the picture with each pixel doubled).
+    if (path.startsWith(QLatin1String(":/appicon/"))) return;  // the desktop's icon sizes instead
+    const QString highpath = QString::fromStdString(assets::densitypath(path.toStdString(), assets::highdensity));
+    const QImage high(highpath);
+    QVERIFY2(!high.isNull(), qPrintable(highpath));
+    QCOMPARE(high.size(), size * assets::highdensity);
+    const QImage doubled = image.scaled(high.size()).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(high.convertToFormat(QImage::Format_ARGB32) != doubled, qPrintable(highpath));
 }
 
 void AssetsTest::every_numbered_list_holds_exactly_its_count_data() {
@@ -182,7 +190,7 @@ void AssetsTest::every_numbered_list_holds_exactly_its_count() {
 void AssetsTest::every_symbol_has_a_picture_and_no_other_is_embedded() {
     QStringList expected;
     for (const char* name : symbolname)
-        expected << QString::fromLatin1(name) + QStringLiteral(".png");
+        expected << QString::fromLatin1(name) + QStringLiteral(".png") << QString::fromLatin1(name) + QStringLiteral("@2x.png");
     QStringList found = QDir(QStringLiteral(":/symbols")).entryList(QDir::Files);
     expected.sort();
     found.sort();

@@ -148,7 +148,7 @@ void GamblePanelWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap background = zelpicture(QStringLiteral(":/panels/pandouble.png"));
+    const QPixmap background = zelpicture(QStringLiteral(":/panels/pandouble.png"), size(), devicePixelRatioF());
     if (!background.isNull()) {
         p.drawPixmap(QRectF(rect()), background, QRectF(background.rect()));
         return;

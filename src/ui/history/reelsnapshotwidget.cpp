@@ -46,7 +46,8 @@ void ReelSnapshotWidget::paintEvent(QPaintEvent*) {
     for (int r = 0; r < reelcount; ++r) {
         p.fillRect(QRectF(cellrect(r, 0).topLeft(), cellrect(r, 2).bottomRight()), QColor(0xf7, 0xf1, 0xe3));
         for (int row = 0; row < 3; ++row) {
-            const QPixmap symbol = zelpicture(QStringLiteral(":/symbols/%1.png").arg(QLatin1String(symbolname[int(window[size_t(r)][size_t(row)])])));
+            const QString path = QStringLiteral(":/symbols/%1.png").arg(QLatin1String(symbolname[int(window[size_t(r)][size_t(row)])]));
+            const QPixmap symbol = zelpicture(path, cellrect(r, row).size(), devicePixelRatioF());
             if (!symbol.isNull()) p.drawPixmap(cellrect(r, row).toRect(), symbol);
         }
         if (shown->held[size_t(r)]) {

@@ -16,7 +16,7 @@ enum class Look { greyed, pressed, lit };
 // made once per picture and look.
 QPixmap variant(const QString& path, const QPixmap& face, Look look) {
     static QHash<QString, QPixmap> made;
-    const QString key = path + QLatin1Char('#') + QString::number(int(look));
+    const QString key = path + QLatin1Char('#') + QString::number(face.width()) + QLatin1Char('#') + QString::number(int(look));
     auto found = made.constFind(key);
     if (found != made.constEnd()) return *found;
     QImage image = face.toImage().convertToFormat(QImage::Format_ARGB32);
@@ -97,7 +97,7 @@ void ImageButtonWidget::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
-QPixmap ImageButtonWidget::face() const { return zelpicture(facepath); }
+QPixmap ImageButtonWidget::face() const { return zelpicture(facepath, size(), devicePixelRatioF()); }
 
 void ImageButtonWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);

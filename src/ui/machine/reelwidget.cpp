@@ -57,14 +57,16 @@ void ReelWidget::resizeEvent(QResizeEvent*) { glasspixmap = QPixmap(); }
 const QPixmap& ReelWidget::strip() {
     const double dpr = devicePixelRatioF();
     if (scaledfor != scale * dpr) {
-        const QPixmap original = zelpicture(QStringLiteral(":/reels/reel%1.png").arg(reel));
+        const QString path = QStringLiteral(":/reels/reel%1.png").arg(reel);
+        const QPixmap own = zelpicture(path);
         scaledstrip = QPixmap();
-        if (!original.isNull()) {
+        if (!own.isNull()) {
+            // Scaled once per scale from the picture with at least the pixels the screen shows.
             const double factor = scale * dpr;
-            scaledstrip = factor == 1.0 ? original
-                                        : original.scaled(int(std::lround(original.width() * factor)),
-                                                          int(std::lround(original.height() * factor)),
-                                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QSize wanted(int(std::lround(own.width() * factor)), int(std::lround(own.height() * factor)));
+            const QPixmap source = zelpicture(path, QSizeF(own.size()) * scale, dpr);
+            scaledstrip = source.size() == wanted ? source
+                                                  : source.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             scaledstrip.setDevicePixelRatio(dpr);
         }
         // A missing strip is looked for again at the next scale change only: never per frame.
@@ -125,10 +127,10 @@ void ReelWidget::paintEvent(QPaintEvent*) {
         if (!f.visible) continue;
         const QRectF cell(f.left * pixelspertwip, f.top * pixelspertwip, f.width * pixelspertwip,
                           f.height * pixelspertwip);
-        const QPixmap picture = zelpicture(f.picture.list, f.picture.index);
+        const QPixmap picture = zelpicture(f.picture.list, f.picture.index, cell.size(), devicePixelRatioF());
         if (!picture.isNull()) p.drawPixmap(cell, picture, QRectF(picture.rect()));
         if (f.picture.overlay > 0) {
-            const QPixmap overlay = zelpicture(f.picture.list, f.picture.overlay);
+            const QPixmap overlay = zelpicture(f.picture.list, f.picture.overlay, cell.size(), devicePixelRatioF());
             if (!overlay.isNull()) p.drawPixmap(cell, overlay, QRectF(overlay.rect()));
         }
     }

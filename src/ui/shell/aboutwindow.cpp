@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "ui/machine/picturewidget.h"
 #include "ui/shell/windowplacement.h"
 
 namespace zel {
@@ -27,7 +28,7 @@ AboutWindow::AboutWindow(Zel& zel, std::function<void()> rendermainwindow, QWidg
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(14, 12, 48, 48);
     picIcon->setScaledContents(true);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/panels/icon.png")));
+    picIcon->setPixmap(zelpicture(QStringLiteral(":/panels/icon.png"), picIcon->size(), devicePixelRatioF()));
 
     lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "ui/machine/picturewidget.h"
 #include "ui/shell/windowplacement.h"
 
 namespace zel {
@@ -27,7 +28,7 @@ PaytableWindow::PaytableWindow(Zel& zel, std::function<void()> rendermainwindow,
     picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picpays"));
     picture->setGeometry(0, 0, picturewidth, pictureheight);
-    picture->setPixmap(QPixmap(QStringLiteral(":/panels/zelpays.png")));
+    picture->setPixmap(zelpicture(QStringLiteral(":/panels/zelpays.png"), picture->size(), devicePixelRatioF()));
 
     btnunloadpays = new QPushButton(this);
     btnunloadpays->setObjectName(QStringLiteral("btnunloadpays"));
