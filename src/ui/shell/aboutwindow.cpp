@@ -28,6 +28,7 @@ AboutWindow::AboutWindow(Zel& zel, std::function<void()> rendermainwindow, QWidg
     picIcon->setGeometry(14, 12, 48, 48);
     picIcon->setScaledContents(true);
     picIcon->setPixmap(QPixmap(QStringLiteral(":/panels/icon.png")));
+    picIcon->setAccessibleName(QStringLiteral("Zel Slots icon"));
 
     lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));

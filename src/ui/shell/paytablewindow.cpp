@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "ui/machine/accessiblenames.h"
 #include "ui/shell/windowplacement.h"
 
 namespace zel {
@@ -28,6 +29,8 @@ PaytableWindow::PaytableWindow(Zel& zel, std::function<void()> rendermainwindow,
     picture->setObjectName(QStringLiteral("picpays"));
     picture->setGeometry(0, 0, picturewidth, pictureheight);
     picture->setPixmap(QPixmap(QStringLiteral(":/panels/zelpays.png")));
+    picture->setAccessibleName(QStringLiteral("Pay table"));
+    picture->setAccessibleDescription(paytablewords());
 
     btnunloadpays = new QPushButton(this);
     btnunloadpays->setObjectName(QStringLiteral("btnunloadpays"));
