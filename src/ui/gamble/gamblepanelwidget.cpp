@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/machine/accessiblenames.h"
 #include "ui/machine/imagebuttonwidget.h"
 #include "ui/machine/picturewidget.h"
 #include "ui/machine/widgetsync.h"
@@ -85,9 +86,12 @@ GamblePanelWidget::GamblePanelWidget(QWidget* parent) : QWidget(parent) {
         historypic[i]->setinert(true);
     }
     risklab = new PanelLabelWidget(this);
+    risklab->setObjectName(QStringLiteral("risklab"));
     risklab->setemphasis(true);
     lblblackred = new PanelLabelWidget(this);
+    lblblackred->setObjectName(QStringLiteral("lblblackred"));
     lblsuit = new PanelLabelWidget(this);
+    lblsuit->setObjectName(QStringLiteral("lblsuit"));
     Lblpasthistory = new PictureWidget(this);
     Lblpasthistory->setObjectName(QStringLiteral("Lblpasthistory"));
     Lblpasthistory->setpath(QStringLiteral(":/panels/Lblpasthistory.png"));
@@ -110,6 +114,9 @@ void GamblePanelWidget::sync(const ZelForm& f, double s) {
     place(piccardholder, scaledrect(cardplace, s));
     showif(piccardholder, f.piccardholder.visible);
     piccardholder->setpicture(f.piccardholder.picture);
+    // The card drawn is told at once, by the change of the holder's name.
+    const QString card = QStringLiteral("Card: ") + cardwords(f.piccardholder.picture);
+    if (piccardholder->accessibleName() != card) piccardholder->setAccessibleName(card);
 
     syncbutton(betred, f.betred, betredplace, s);
     syncbutton(betblack, f.betblack, betblackplace, s);

@@ -17,6 +17,7 @@ class PanelLabelWidget : public QWidget {
 public:
     explicit PanelLabelWidget(QWidget* parent = nullptr);
     bool settext(const QString& text);
+    const QString& shown() const { return text; }
     void setscale(double s) { scale = s; update(); }
     void setemphasis(bool big) { emphasis = big; }
 

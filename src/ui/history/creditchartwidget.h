@@ -12,6 +12,7 @@
 namespace zel {
 
 class CreditChartWidget : public QWidget {
+    Q_OBJECT
 public:
     explicit CreditChartWidget(QWidget* parent = nullptr);
     void setgames(const std::vector<GameRecord>* games, int chosen);

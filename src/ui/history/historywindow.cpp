@@ -14,6 +14,7 @@
 
 #include "ui/history/creditchartwidget.h"
 #include "ui/history/reelsnapshotwidget.h"
+#include "ui/machine/accessiblecontrols.h"
 #include "ui/shell/windowplacement.h"
 
 namespace zel {
@@ -39,6 +40,7 @@ HistoryWindow::HistoryWindow(Zel& zel, std::function<void()> rendermainwindow, Q
       rendermain(std::move(rendermainwindow)) {
     setObjectName(QStringLiteral("zelhistory"));
     setAttribute(Qt::WA_DeleteOnClose);
+    installaccessiblecontrols();
     build();
 }
 
@@ -47,6 +49,7 @@ void HistoryWindow::build() {
     auto* left = new QVBoxLayout;
     games = new QTableWidget(0, 5, this);
     games->setObjectName(QStringLiteral("games"));
+    games->setAccessibleName(QStringLiteral("Games, newest first"));
     games->setHorizontalHeaderLabels({QStringLiteral("Settled"), QStringLiteral("Lines x bet"), QStringLiteral("Paid"),
                                       QStringLiteral("Credit after"), QString()});
     games->verticalHeader()->hide();
@@ -69,6 +72,7 @@ void HistoryWindow::build() {
     auto* right = new QVBoxLayout;
     reels = new ReelSnapshotWidget(this);
     reels->setObjectName(QStringLiteral("reels"));
+    reels->setAccessibleName(QStringLiteral("Reels of the chosen game"));
     right->addWidget(reels, 0, Qt::AlignHCenter);
     summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("summary"));
@@ -81,10 +85,12 @@ void HistoryWindow::build() {
     right->addWidget(heading(QStringLiteral("Free spins"), this));
     feature = new QListWidget(this);
     feature->setObjectName(QStringLiteral("feature"));
+    feature->setAccessibleName(QStringLiteral("Free spins"));
     right->addWidget(feature);
     right->addWidget(heading(QStringLiteral("Gamble"), this));
     gamble = new QListWidget(this);
     gamble->setObjectName(QStringLiteral("gamble"));
+    gamble->setAccessibleName(QStringLiteral("Gamble"));
     gamble->setMaximumHeight(110);
     right->addWidget(gamble);
     columns->addLayout(right);
@@ -94,6 +100,8 @@ void HistoryWindow::build() {
     whole->addWidget(heading(QStringLiteral("Credit"), this));
     chart = new CreditChartWidget(this);
     chart->setObjectName(QStringLiteral("chart"));
+    chart->setAccessibleName(QStringLiteral("Credit after each game"));
+    chart->setAccessibleDescription(QStringLiteral("A click on the chart chooses the game under it"));
     chart->onchoose = [this](int game) { act([this, game] { history.list_Click(history.rowofgame(game)); }); };
     whole->addWidget(chart);
     btnclose = new QPushButton(QStringLiteral("Close"), this);

@@ -11,6 +11,7 @@
 namespace zel {
 
 class ReelSnapshotWidget : public QWidget {
+    Q_OBJECT
 public:
     explicit ReelSnapshotWidget(QWidget* parent = nullptr);
     void setspin(const std::optional<SpinRecord>& spin);

@@ -21,6 +21,7 @@ public:
     bool setsubvalue(const QString& text);
     bool setscale(double scale);
     void setledcolour(const QColor& colour) { led = colour; }
+    QString headingtext() const { return heading; }
     QString valuetext() const { return value; }
     QString subvaluetext() const { return subvalue; }
 

@@ -19,6 +19,8 @@ public:
     void setfallback(const QString& text);
     // A button without an action (the gamble's history boxes): no clicks, no focus.
     void setinert(bool inert);
+    bool isinert() const { return inert; }
+    const Pic& facepicture() const { return facepic; }
 
     QSize sizeHint() const override;
 

@@ -18,6 +18,8 @@ public:
     bool setstriptop(int32_t twips);
     // Row 0..2 of the window: the highlight frame of that cell.
     bool setflasher(int row, const Control& flasher);
+    int number() const { return reel; }
+    int32_t top() const { return striptop; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

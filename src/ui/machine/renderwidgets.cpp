@@ -37,6 +37,7 @@ void ZelWindow::render(bool now) {
     renderreels(s);
     renderdeck(s);
     rendertimers();
+    announcer.update(!dispatcher.busy() && !zel.form.Timerwincounter.enabled);
     if (now && isVisible()) {
         // Paint everything that changed at once, with a single flush to the screen.
         QEvent request(QEvent::UpdateRequest);
@@ -142,6 +143,7 @@ void ZelWindow::renderdeck(double s) {
     place(pannomoney, scaledrect(cabinet::pannomoney, s));
     showif(pannomoney, f.pannomoney.visible);
     pannomoney->setcaption(f.pannomoney.caption);
+    if (pannomoney->accessibleName() != f.pannomoney.caption) pannomoney->setAccessibleName(f.pannomoney.caption);
 
     place(gamble, scaledrect(cabinet::pandouble, s));
     if (showif(gamble, f.pandouble.visible) && f.pandouble.visible) gamble->raise();

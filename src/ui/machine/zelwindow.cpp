@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/machine/accessiblecontrols.h"
 #include "ui/machine/cabinetwidget.h"
 #include "ui/machine/displaywidget.h"
 #include "ui/gamble/gamblepanelwidget.h"
@@ -23,6 +24,7 @@ namespace zel {
 
 ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf), dispatcher(machine) {
     setObjectName(QStringLiteral("zelwindow"));
+    installaccessiblecontrols();
     cabinetwidget = new CabinetWidget(this);
     setCentralWidget(cabinetwidget);
     buildreels();
@@ -31,6 +33,10 @@ ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf),
     gamble->hide();
     buildmenus();
     buildtimers();
+    // A screen reader hears the result and the credit once the machine has settled.
+    for (QWidget* meter : {static_cast<QWidget*>(winmeter), static_cast<QWidget*>(creditmeter),
+                           static_cast<QWidget*>(spinsleft), static_cast<QWidget*>(gamble->risklab)})
+        announcer.watch(meter);
     // The window shows the application's icon, the one its desktop entry names (app/main.cpp).
     dispatcher.afterhandler = [this] { render(); };
 

@@ -12,6 +12,7 @@
 
 #include "core/machine/dispatcher.h"
 #include "core/machine/formmodel.h"
+#include "ui/machine/settledannouncer.h"
 
 class QAbstractButton;
 class QAction;
@@ -43,6 +44,8 @@ public:
 
     // Where every click, key, menu command and timer tick goes (and the desktop's request to end).
     Dispatcher& input() { return dispatcher; }
+    // What the window tells assistive technology once the machine has settled.
+    SettledAnnouncer& announcements() { return announcer; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,6 +97,7 @@ private:
     // What each of the machine's buttons presses (Enter on a focused button presses it too).
     QHash<const QObject*, std::pair<Button, int>> presses;
     QTimer* timers[timercount] = {};
+    SettledAnnouncer announcer;
 };
 
 }  // namespace zel

@@ -33,6 +33,8 @@ public:
     void setcaption(const QString& caption) {
         if (caption == full) return;
         full = caption;
+        // A screen reader reads the whole caption, where the widget shows it cut short.
+        this->setAccessibleName(oneline(full));
         elide();
     }
     const QString& caption() const { return full; }

@@ -110,6 +110,8 @@ void OptionsWindow::build() {
     player1 = new QLineEdit(Framemain);
     player1->setObjectName(QStringLiteral("player1"));
     player1->installEventFilter(this);
+    // The caption above the box names it for a screen reader.
+    lblplayername->setBuddy(player1);
     left->addWidget(player1);
     Btndeletedetails = new OneLineButton(Framemain);
     Btndeletedetails->setObjectName(QStringLiteral("Btndeletedetails"));

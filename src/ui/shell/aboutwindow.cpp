@@ -29,6 +29,7 @@ AboutWindow::AboutWindow(Zel& zel, std::function<void()> rendermainwindow, QWidg
     picIcon->setGeometry(14, 12, 48, 48);
     picIcon->setScaledContents(true);
     picIcon->setPixmap(zelpicture(QStringLiteral(":/panels/icon.png"), picIcon->size(), devicePixelRatioF()));
+    picIcon->setAccessibleName(QStringLiteral("Zel Slots icon"));
 
     lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));

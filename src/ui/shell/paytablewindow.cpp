@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "ui/machine/accessiblenames.h"
 #include "ui/machine/picturewidget.h"
 #include "ui/shell/windowplacement.h"
 
@@ -29,6 +30,8 @@ PaytableWindow::PaytableWindow(Zel& zel, std::function<void()> rendermainwindow,
     picture->setObjectName(QStringLiteral("picpays"));
     picture->setGeometry(0, 0, picturewidth, pictureheight);
     picture->setPixmap(zelpicture(QStringLiteral(":/panels/zelpays.png"), picture->size(), devicePixelRatioF()));
+    picture->setAccessibleName(QStringLiteral("Pay table"));
+    picture->setAccessibleDescription(paytablewords());
 
     btnunloadpays = new QPushButton(this);
     btnunloadpays->setObjectName(QStringLiteral("btnunloadpays"));
