@@ -8,16 +8,7 @@
 set -u
 game=$1
 walker=$2
-work=$(mktemp -d)
-pids=()
-
-stopall() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap stopall EXIT
+source "$(dirname "$0")/../tools/desktopsession.sh"
 
 # Waits (bounded) until a file has something in it.
 waitfor() {
@@ -30,13 +21,7 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-pids+=($!)
-waitfor "$work/display" "Xvfb"
-export DISPLAY=:$(head -n1 "$work/display")
-# The display named is the one to use only once it answers.
-for _ in $(seq 200); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo > /dev/null 2>&1 || { echo "a11y: the X server $DISPLAY does not answer"; cat "$work/xvfb.log"; exit 1; }
+startdisplay 1024x768
 
 dbus-daemon --session --nofork --nopidfile --print-address=3 3> "$work/bus" 2> "$work/dbus.log" &
 pids+=($!)
@@ -55,8 +40,7 @@ grep -q string "$work/a11ybus" || { echo "a11y: the accessibility bus did not st
 /usr/libexec/at-spi2-registryd > "$work/registry.log" 2>&1 &
 pids+=($!)
 
-# A win of J on line 1 (stop s of a reel comes from the draw (s - 0.5) / 22), then the pay-setting draw.
-stop() { awk -v s="$1" 'BEGIN { printf "%.4f", (s - 0.5) / 22 }'; }
+# A win of J on line 1, then the pay-setting draw.
 script="$(stop 5),$(stop 5),$(stop 5),$(stop 11),$(stop 6),0.0"
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ZELSLOTS_SCRIPT=$script "$game" 2> "$work/game.log" &
 pids+=($!)

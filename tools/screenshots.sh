@@ -11,26 +11,9 @@ set -u
 build=${1:-build/debug}
 out=${2:-docs}
 game=$build/src/app/zelslots
-work=$(mktemp -d)
-pids=()
+source "$(dirname "$0")/desktopsession.sh"
 
-stopall() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap stopall EXIT
-
-# Stop s of a reel comes from the draw (s - 0.5) / 22.
-stop() { awk -v s="$1" 'BEGIN { printf "%.4f", (s - 0.5) / 22 }'; }
-
-exec 3> >(cat > "$work/display")
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 2> "$work/xvfb.log" &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
+startdisplay 1024x768
 XDG_CONFIG_HOME=$work/config openbox --sm-disable 2> "$work/openbox.log" &
 pids+=($!)
 sleep 1
