@@ -176,14 +176,18 @@ private slots:
             }
             latest = std::max(latest, onset - start);
             earliest = std::min(earliest, onset - start);
-            // Each play of the group sounds from its own onset until the next one cuts it.
+            // Each play of the group sounds until the next one cuts it, the last one whole. A later
+            // play's own onset can wander by an output period (its start hides in the sound of the
+            // one before), so the group is heard as a whole: a silent play would take its share.
+            int expected = 0;
             for (size_t i = g; i < g + size_t(pergroup); ++i) {
-                const int from = onset + msbetween(calls[g], calls[i]);
                 const int span = i + 1 < g + size_t(pergroup) ? msbetween(calls[i], calls[i + 1]) : length + 50;
-                const int expected = audiblecount(own, 0, span);
-                const int got = audiblecount(flags, from, from + span);
-                if (got < expected * 9 / 10) faults << QStringLiteral("play %1: heard %2 of %3 ms").arg(i).arg(got).arg(expected);
+                expected += audiblecount(own, 0, span);
             }
+            const int whole = msbetween(calls[g], calls[g + size_t(pergroup) - 1]) + length + 50;
+            const int got = audiblecount(flags, onset, onset + whole);
+            if (got < expected * 9 / 10)
+                faults << QStringLiteral("plays %1 to %2: heard %3 of %4 ms").arg(g).arg(g + size_t(pergroup) - 1).arg(got).arg(expected);
         }
         qInfo("clip %d: %d plays, onsets %d..%d ms, %lld faults", clip, int(calls.size()), earliest, latest,
               qsizetype(faults.size()));
