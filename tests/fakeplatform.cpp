@@ -1,6 +1,9 @@
 #include "fakeplatform.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace zel {
 
@@ -11,10 +14,54 @@ FakePlatform::FakePlatform(const QString& inifile) {
     } else {
         storefile = inifile;
     }
-    store = std::make_unique<SettingsStore>(storefile);
 }
 
-void FakePlatform::keephistory() { historyfolder = QFileInfo(storefile).absolutePath() + QStringLiteral("/data"); }
+FakePlatform::~FakePlatform() {
+    store.reset();
+    storewritable = true;
+    applywritable();
+}
+
+GameStore& FakePlatform::gamestore() {
+    applywritable();
+    if (!store) {
+        GameStore::Options options;
+        options.settingsfile = storefile;
+        options.datafolder = historyfolder;
+        options.durable = durable;
+        options.clock = [this] { return clockms; };
+        store = std::make_unique<GameStore>(options);
+    }
+    return *store;
+}
+
+QString FakePlatform::ondisk(const QString& section, const QString& key) {
+    if (store) store->flush();
+    const QFileInfo file(storefile);
+    const QString path = outofreach ? file.absolutePath() + QStringLiteral(".away/") + file.fileName() : storefile;
+    const QVariant value = QSettings(path, QSettings::IniFormat).value(section + QLatin1Char('/') + key);
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
+}
+
+void FakePlatform::keephistory() {
+    historyfolder = QFileInfo(storefile).absolutePath() + QStringLiteral("/data");
+    store.reset();  // the store is made again with its history
+}
+
+void FakePlatform::applywritable() {
+    if (outofreach == !storewritable) return;
+    if (store) store->flush();
+    const QString folder = QFileInfo(storefile).absolutePath(), away = folder + QStringLiteral(".away");
+    if (!storewritable) {
+        QDir().rename(folder, away);
+        QFile blocker(folder);
+        outofreach = blocker.open(QIODevice::WriteOnly);
+    } else {
+        QFile::remove(folder);
+        QDir().rename(away, folder);
+        outofreach = false;
+    }
+}
 
 void FakePlatform::randomize() {
     ++randomizes;
@@ -55,15 +102,23 @@ MsgResult FakePlatform::msgbox(const QString& text, const QString& title, MsgIco
 
 QString FakePlatform::getsetting(const QString& section, const QString& key) {
     if (onstore) onstore();
-    return store->get(section, key);
+    return gamestore().value(section, key);
 }
 
-bool FakePlatform::saverecord(const QString& section, const Values& values) {
+void FakePlatform::commit(const QList<Section>& sections) {
     if (onstore) onstore();
     ++storewrites;
-    if (!storewritable) return false;
-    return store->save(section, values);
+    gamestore().commit(sections);
+    if (waitforwrites) gamestore().flush();
 }
+
+void FakePlatform::flush() { gamestore().flush(); }
+
+QStringList FakePlatform::storenews() { return gamestore().news(); }
+
+void FakePlatform::keeporiginal(const QString& why) { gamestore().keeporiginal(why); }
+
+HistoryStore* FakePlatform::history() { return gamestore().history(); }
 
 std::vector<int> FakePlatform::clipnumbers() const {
     std::vector<int> numbers;

@@ -1,6 +1,7 @@
 #pragma once
 // A platform for tests: scripted random numbers, waits and clips recorded instead of
-// performed, scripted message-box answers, and a real settings file in a temporary folder.
+// performed, scripted message-box answers, and the game's real store (its settings file, and its
+// history database when a test keeps one) in a temporary folder.
 #include <deque>
 #include <functional>
 #include <memory>
@@ -12,7 +13,7 @@
 
 #include "core/platform/gamerandom.h"
 #include "core/platform/platform.h"
-#include "core/platform/settingsstore.h"
+#include "store/gamestore.h"
 
 namespace zel {
 
@@ -26,6 +27,7 @@ class FakePlatform : public Platform {
 public:
     // A store in a fresh temporary folder, or in the given INI file.
     explicit FakePlatform(const QString& inifile = QString());
+    ~FakePlatform() override;
 
     void randomize() override;
     double rnd() override;
@@ -34,10 +36,16 @@ public:
     void playclip(int n, bool loop) override;
     MsgResult msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
     QString getsetting(const QString& section, const QString& key) override;
-    bool saverecord(const QString& section, const Values& values) override;
+    // Returns at once, as the game's own platform does; with `waitforwrites`, once the write is done
+    // (for tests that read the files or hear of a failed write at the save itself).
+    void commit(const QList<Section>& sections) override;
+    void flush() override;
+    QStringList storenews() override;
+    void keeporiginal(const QString& why) override;
     QString storelocation() override { return storefile; }
+    HistoryStore* history() override;
     // The game history goes to "data" beside the settings file, unless a test says otherwise.
-    QString datafolder() override { return historyfolder; }
+    QString datafolder() const { return historyfolder; }
     qint64 nowms() override { return clockms; }
     int logicaldpi() override { return dpi; }
     void changedisplay(int width, int height) override { displaychanges.emplace_back(width, height); }
@@ -73,16 +81,29 @@ public:
     int dpi = 96;
     std::vector<std::pair<int, int>> displaychanges;
     bool ended = false;
+    // False: the store's folder is put out of reach (a file stands in its place), so every write
+    // of the settings and the history fails for real until it is true again.
     bool storewritable = true;
-    int storewrites = 0;                 // records written (or tried)
+    int storewrites = 0;                 // commits made
     std::function<void()> onstore;      // runs at each read or write of the store
+    bool waitforwrites = false;
+    bool durable = false;                // each write waits for the disk (most tests need not)
+
+    // The real store under the platform, made when first used (after keephistory()).
+    GameStore& gamestore();
+    // What the settings file on the disk holds, as another program reads it (once every write
+    // handed over has finished).
+    QString ondisk(const QString& section, const QString& key);
 
     std::vector<int> clipnumbers() const;
 
 private:
+    void applywritable();
+
     std::unique_ptr<QTemporaryDir> tempdir;
     QString storefile;
-    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<GameStore> store;
+    bool outofreach = false;
 };
 
 }  // namespace zel

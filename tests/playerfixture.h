@@ -19,7 +19,7 @@ struct Session {
     zel::Player player;
     zel::Zel zel{player, pf};
 
-    explicit Session(const QString& inifile) : pf(inifile) {}
+    explicit Session(const QString& inifile) : pf(inifile) { pf.waitforwrites = true; }
 
     // Start-up as the machine's window does it.
     void start() { zel.Form_Load(); }
@@ -35,7 +35,8 @@ struct Session {
     void store(int slot, const char* key, const QString& value) {
         pf.savesetting(zel::playersection(slot), QLatin1String(key), value);
     }
-    QString stored(int slot, const char* key) { return pf.getsetting(zel::playersection(slot), QLatin1String(key)); }
+    // What the file on the disk holds for a key of a slot's record.
+    QString stored(int slot, const char* key) { return pf.ondisk(zel::playersection(slot), QLatin1String(key)); }
 
     // A whole record in a slot.
     void storerecord(int slot, const QString& name, int bank, int invested, int wager, int total, int games,

@@ -62,11 +62,9 @@ void Storm::start() {
         const auto timer = TimerControl(pick(0, timercount - 1));
         if (chance() < 0.5) dispatcher->tick(timer);
     };
+    // The store is read and written only between the stake taken and the win booked, never inside.
     pf->onstore = [this] {
-        const bool busy = dispatcher->depth(Button::play) > 0 || dispatcher->depth(Button::doublebutton) > 0 ||
-                          dispatcher->depth(Button::betred) > 0 || dispatcher->depth(Button::betblack) > 0 ||
-                          dispatcher->depth(Button::suitbet) > 0 || dispatcher->depth(Button::cancelbet) > 0;
-        if (busy) ++midspinstore;
+        if (zel->spinning) ++midspinstore;
     };
     spaceheld = false;
     ++runs;

@@ -71,14 +71,18 @@ QString storedfault(const QString& file) {
     for (int slot = 1; slot <= slotcount; ++slot) {
         const QString section = playersection(slot);
         if (!stored.childGroups().contains(section)) continue;
-        int32_t bank = 0, invested = 0, total = 0, wager = 0;
+        int32_t bank = 0, invested = 0, total = 0, wager = 0, feature = 0, gamble = 0;
         readnumber(stored.value(section + QStringLiteral("/bank")).toString(), bank);
         readnumber(stored.value(section + QStringLiteral("/amountinvested")).toString(), invested);
         readnumber(stored.value(section + QStringLiteral("/total")).toString(), total);
         readnumber(stored.value(section + QStringLiteral("/wager")).toString(), wager);
-        if (int64_t(bank) - invested != int64_t(total) - wager)
-            return QStringLiteral("stored %1 does not balance: bank %2 invested %3 total %4 wager %5")
-                .arg(section).arg(bank).arg(invested).arg(total).arg(wager);
+        // A feature's total is won but not yet in the credit; a gamble's stake is out of the credit.
+        const QString inplay = inplaysection(slot);
+        readnumber(stored.value(inplay + QStringLiteral("/freespintotal")).toString(), feature);
+        readnumber(stored.value(inplay + QStringLiteral("/gamblestake")).toString(), gamble);
+        if (int64_t(bank) - invested != int64_t(total) - wager - feature - gamble)
+            return QStringLiteral("stored %1 does not balance: bank %2 invested %3 total %4 wager %5 feature %6 gamble %7")
+                .arg(section).arg(bank).arg(invested).arg(total).arg(wager).arg(feature).arg(gamble);
     }
     return {};
 }
@@ -111,6 +115,7 @@ private slots:
                 }
                 if (storm.platform().storewrites != writes || !going) {
                     writes = storm.platform().storewrites;
+                    storm.platform().flush();
                     const QString fault = storedfault(file);
                     if (!fault.isEmpty()) QFAIL(qPrintable(where + fault));
                 }

@@ -1,23 +1,26 @@
-// The game history: the record of a scripted game field by field, the file that keeps the last
-// 500 games, what a damaged, foreign or unwritable file does (set aside, the player told once, the
-// game and the player record untouched), and deleting a player's details.
+// The game history: the record of a scripted game field by field, the database that keeps every
+// game, what a damaged, foreign or unwritable database does (set aside, the player told once, the
+// game and the player record untouched), the history files of earlier versions read in once, and
+// deleting a player's details.
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 #include "core/history/gamerecordjson.h"
 #include "historyrig.h"
 #include "playerfixture.h"
+#include "store/historydatabase.h"
 
 using namespace zel;
 using namespace zeltest;
 
 namespace {
-std::vector<GameRecord> readfile(const QString& path, int slot = 1) {
-    QFile f(path);
-    std::vector<GameRecord> games;
-    if (f.open(QIODevice::ReadOnly)) readhistory(f.readAll(), slot, games, nullptr);
-    return games;
+// Every game of a slot in the database of a data folder, as another program would read it.
+std::vector<GameRecord> stored(FakePlatform& pf, int slot = 1) {
+    pf.flush();
+    return HistoryDatabase::read(HistoryDatabase::file(pf.datafolder()), slot, 1 << 30, nullptr).value_or(std::vector<GameRecord>{});
 }
 
 GameRecord plaingame(int n) {
@@ -30,7 +33,22 @@ GameRecord plaingame(int n) {
 }
 
 QStringList setaside(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("history-player1.json.unreadable-*")}, QDir::Files);
+    return QDir(folder).entryList({QStringLiteral("history.sqlite.unreadable-*")}, QDir::Files);
+}
+
+// A database file that is another program's: a table of its own, nothing of the game's.
+QByteArray foreigndatabase(const QString& scratch) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
+        db.setDatabaseName(scratch);
+        db.open();
+        QSqlQuery(db).exec(QStringLiteral("CREATE TABLE recipes (name TEXT)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+    QFile f(scratch);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
 }
 }  // namespace
 
@@ -88,8 +106,8 @@ private slots:
         QCOMPARE(g.credit, seen.creditaftergamble);
         QCOMPARE(seen.creditaftergamble, seen.creditafterfeature - seen.collected);
 
-        // The file holds exactly what the machine kept.
-        QCOMPARE(readfile(rig.zel.journal.book.filepath(1)), games);
+        // The database holds exactly what the machine kept.
+        QCOMPARE(stored(rig.platform), games);
     }
 
     void aWinThatIsNotGambledSettlesWithTheSpin() {
@@ -98,7 +116,7 @@ private slots:
         rig.platform.scriptstops({5, 5, 5, 11, 6});  // J on line 1 from reel 1 to reel 5
         rig.platform.scriptdraw(1, 6);
         rig.zel.play_Click(1);
-        const std::vector<GameRecord> games = readfile(rig.zel.journal.book.filepath(1));
+        const std::vector<GameRecord> games = stored(rig.platform);
         QCOMPARE(games.size(), size_t(1));
         QCOMPARE(games[0].spin.lines, (std::vector<PaidLine>{{1, Symbol::J, 5, 100}}));
         QCOMPARE(games[0].win, 100);
@@ -107,41 +125,39 @@ private slots:
         QVERIFY(!games[0].feature());
     }
 
-    void theLast500GamesAreKeptTheOldestDropped() {
+    void everyGameIsKeptAndTheWindowListsTheNewest500() {
         HistoryRig rig;
         HistoryBook& book = rig.zel.journal.book;
         for (int n = 1; n <= 510; ++n) book.add(1, plaingame(n));
-        const std::vector<GameRecord> kept = readfile(book.filepath(1));
-        QCOMPARE(kept.size(), size_t(500));
-        QCOMPARE(kept.front(), plaingame(11));
+        const std::vector<GameRecord> kept = stored(rig.platform);
+        QCOMPARE(kept.size(), size_t(510));
+        QCOMPARE(kept.front(), plaingame(1));
         QCOMPARE(kept.back(), plaingame(510));
+        QCOMPARE(book.games(1).size(), size_t(500));
+        QCOMPARE(book.games(1).front(), plaingame(11));
+        // A run that starts afresh reads the newest 500 back.
+        HistoryBook again(rig.platform);
+        QCOMPARE(again.games(1), book.games(1));
     }
 
-    // A file that is no history of this slot is kept under another name, the player is told once,
-    // and the game and the player's record go on as if there had been none.
-    void aFileThatIsNoHistoryIsSetAsideAndPlayGoesOn_data() {
+    // A file in the database's place that is no history of this game is kept under another name,
+    // the player is told once, and the game and the player's record go on as if there had been none.
+    void aDatabaseThatIsNoHistoryIsSetAsideAndPlayGoesOn_data() {
         QTest::addColumn<QByteArray>("bytes");
         HistoryRig writer;
-        writer.zel.journal.book.add(1, plaingame(1));
-        QFile whole(writer.zel.journal.book.filepath(1));
+        for (int n = 1; n <= 200; ++n) writer.zel.journal.book.add(1, plaingame(n));
+        writer.platform.flush();
+        QFile whole(HistoryDatabase::file(writer.platform.datafolder()));
         QVERIFY(whole.open(QIODevice::ReadOnly));
         const QByteArray good = whole.readAll();
-        QByteArray otherslot = good;
-        otherslot.replace("\"slot\":1", "\"slot\":2");
-        QByteArray otherversion = good;
-        otherversion.replace("\"version\":1", "\"version\":7");
-        QByteArray wrongwindow = good;
-        wrongwindow.replace("\"sign\"", "\"money\"");
-        QTest::newRow("damaged") << QByteArray("{ this is not a history");
+        QByteArray scrambled = good;
+        for (qsizetype i = 4096; i < scrambled.size(); i += 97) scrambled[i] = char(scrambled[i] ^ 0x5a);
+        QTest::newRow("damaged") << QByteArray("{ this is not a database");
         QTest::newRow("cut short") << good.left(good.size() / 2);
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("huge") << QByteArray(9 << 20, ' ');
-        QTest::newRow("another program's") << QByteArray(R"({"format":"spreadsheet","version":1,"slot":1,"games":[]})");
-        QTest::newRow("another version") << otherversion;
-        QTest::newRow("another slot's") << otherslot;
-        QTest::newRow("a window its stops do not show") << wrongwindow;
+        QTest::newRow("scrambled pages") << scrambled;
+        QTest::newRow("another program's") << foreigndatabase(writer.platform.datafolder() + QStringLiteral("/other.sqlite"));
     }
-    void aFileThatIsNoHistoryIsSetAsideAndPlayGoesOn() {
+    void aDatabaseThatIsNoHistoryIsSetAsideAndPlayGoesOn() {
         QFETCH(QByteArray, bytes);
         Store store;
         Session s(store.file());
@@ -149,14 +165,14 @@ private slots:
         s.storerecord(1, QStringLiteral("Ann"), 900, 900, 0, 0, 0);
         const QString folder = s.pf.datafolder();
         QVERIFY(QDir().mkpath(folder));
-        QFile file(s.zel.journal.book.filepath(1));
+        QFile file(HistoryDatabase::file(folder));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
 
         s.start();
         QCOMPARE(s.pf.boxes.size(), size_t(1));
-        QVERIFY(s.pf.boxes[0].text.contains(QStringLiteral("player slot 1")));
+        QVERIFY(s.pf.boxes[0].text.contains(QStringLiteral("set aside")));
         const QStringList aside = setaside(folder);
         QCOMPARE(aside.size(), 1);
         QVERIFY(s.pf.boxes[0].text.contains(aside[0]));
@@ -169,12 +185,92 @@ private slots:
         s.pf.scriptdraw(1, 6);
         s.zel.betperline = 1;
         s.zel.play_Click(1);
-        QCOMPARE(readfile(s.zel.journal.book.filepath(1)).size(), size_t(1));
+        QCOMPARE(stored(s.pf).size(), size_t(1));
         QCOMPARE(s.pf.boxes.size(), size_t(1));
         QCOMPARE(s.player.bank, 875);
     }
 
-    void aFolderThatCannotBeWrittenIsToldOnceAndPlayGoesOn() {
+    void aDatabaseOfANewerVersionIsLeftAsItIs() {
+        Store store;
+        Session s(store.file());
+        s.pf.keephistory();
+        s.storerecord(1, QStringLiteral("Ann"), 900, 900, 0, 0, 0);
+        const QString folder = s.pf.datafolder();
+        {
+            HistoryDatabase writer(folder, false, [] { return qint64(0); });
+            QVERIFY(writer.append(1, plaingame(1)));
+        }
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+            db.setDatabaseName(HistoryDatabase::file(folder));
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 7")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+        QFile before(HistoryDatabase::file(folder));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray bytes = before.readAll();
+
+        s.start();
+        QCOMPARE(s.pf.boxes.size(), size_t(1));
+        QVERIFY(s.pf.boxes[0].text.contains(QStringLiteral("newer version")));
+        s.pf.scriptstops({5, 3, 5, 3, 3});
+        s.pf.scriptdraw(1, 6);
+        s.zel.betperline = 1;
+        s.zel.play_Click(1);
+        QCOMPARE(s.zel.journal.book.games(1).size(), size_t(1));  // kept for the run
+        s.pf.flush();
+        QFile after(HistoryDatabase::file(folder));
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), bytes);
+        QVERIFY(setaside(folder).isEmpty());
+    }
+
+    // The history files of earlier versions go into the database once, and stay where they are.
+    void anOldHistoryFileIsReadInOnceAndLeftInPlace() {
+        Store store;
+        const QString folder = store.dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(folder));
+        const std::vector<GameRecord> old{plaingame(1), plaingame(2), plaingame(3)};
+        const QByteArray file = historyjson(2, old);
+        QFile json(historyfile(folder, 2));
+        QVERIFY(json.open(QIODevice::WriteOnly));
+        json.write(file);
+        json.close();
+        for (int run = 1; run <= 2; ++run) {
+            Session s(store.file());
+            s.pf.keephistory();
+            QCOMPARE(s.zel.journal.book.games(2), old);
+            QCOMPARE(stored(s.pf, 2), old);
+            QVERIFY(s.pf.storenews().isEmpty());
+        }
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        QCOMPARE(json.readAll(), file);
+    }
+
+    void anOldHistoryFileThatCannotBeReadIsLeftAsItIsAndToldOnce() {
+        Store store;
+        const QString folder = store.dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(folder));
+        QFile json(historyfile(folder, 1));
+        QVERIFY(json.open(QIODevice::WriteOnly));
+        json.write("{ not a history");
+        json.close();
+        for (int run = 1; run <= 2; ++run) {
+            Session s(store.file());
+            s.pf.keephistory();
+            s.start();
+            QCOMPARE(s.pf.boxes.size(), size_t(run == 1 ? 1 : 0));
+            if (run == 1) QVERIFY(s.pf.boxes[0].text.contains(QStringLiteral("left as it is")));
+            QVERIFY(s.zel.journal.book.games(1).empty());
+        }
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        QCOMPARE(json.readAll(), QByteArray("{ not a history"));
+    }
+
+    // Games the database cannot take wait in memory, in order, and go in as soon as it can.
+    void aFolderThatCannotBeWrittenIsToldOnceAndItsGamesGoInLater() {
         HistoryRig rig;
         QFile blocker(rig.platform.datafolder());  // a file where the folder should be
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -184,28 +280,40 @@ private slots:
             rig.platform.scriptdraw(1, 6);
             rig.zel.play_Click(1);
         }
+        rig.platform.flush();
+        rig.zel.tellstorenews();
         QCOMPARE(rig.player.games, 3);
         QCOMPARE(rig.platform.boxes.size(), size_t(1));
         QVERIFY(rig.platform.boxes[0].text.contains(QStringLiteral("cannot be saved")));
         QCOMPARE(rig.zel.journal.book.games(1).size(), size_t(3));  // kept for the run
+
+        QVERIFY(QFile::remove(rig.platform.datafolder()));
+        rig.platform.scriptstops({5, 3, 5, 3, 3});
+        rig.platform.scriptdraw(1, 6);
+        rig.zel.play_Click(1);
+        const std::vector<GameRecord> games = stored(rig.platform);
+        QCOMPARE(games, rig.zel.journal.book.games(1));
+        QCOMPARE(games.size(), size_t(4));
+        QCOMPARE(rig.platform.boxes.size(), size_t(1));
     }
 
-    void deletingThePlayersDetailsClearsTheSlotsHistory() {
+    void deletingThePlayersDetailsClearsTheSlotsHistoryAndNoOther() {
         Store store;
         Session s(store.file());
         s.pf.keephistory();
         s.storerecord(1, QStringLiteral("Ann"), 900, 900, 0, 0, 0);
+        s.zel.journal.book.add(2, plaingame(7));
         s.start();
         s.pf.scriptstops({5, 3, 5, 3, 3});
         s.pf.scriptdraw(1, 6);
         s.zel.play_Click(1);
-        const QString file = s.zel.journal.book.filepath(1);
-        QVERIFY(QFile::exists(file));
+        QCOMPARE(stored(s.pf).size(), size_t(1));
         auto options = s.openoptions();
         s.pf.answers.push_back(MsgResult::yes);
         options->Btndeletedetails_Click();
-        QVERIFY(!QFile::exists(file));
+        QVERIFY(stored(s.pf).empty());
         QVERIFY(s.zel.journal.book.games(1).empty());
+        QCOMPARE(stored(s.pf, 2), std::vector<GameRecord>{plaingame(7)});
     }
 };
 

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "core/history/gamerecordjson.h"
-#include "core/platform/settingsstore.h"
+#include "store/settingsfile.h"
 #include "core/players/returntable.h"
 #include "math/arguments.h"
 #include "toolrun.h"
@@ -31,7 +31,7 @@ private slots:
         QCOMPARE(r.exitcode, 0);
         QVERIFY(r.err.isEmpty());
         QVERIFY(r.out.startsWith(zel::math::usage));
-        QVERIFY(r.out.contains(zel::SettingsStore().location().toLocal8Bit()));
+        QVERIFY(r.out.contains(zel::userstorefile().toLocal8Bit()));
     }
 
     void versionPrintsTheProjectVersion_data() {

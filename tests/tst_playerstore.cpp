@@ -75,7 +75,7 @@ private slots:
         s.player.playerslot = QStringLiteral("6");
         s.player.bank = -25;
         s.player.total = -2147483647 - 1;
-        QVERIFY(saveplayer(s.player, s.pf));
+        s.zel.commit();
         QCOMPARE(s.stored(6, "bank"), QStringLiteral("-25"));
         QCOMPARE(s.stored(6, "total"), QStringLiteral("-2147483648"));
         QCOMPARE(s.stored(6, "games"), QStringLiteral("0"));
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(slotname(s.pf, 5), QString());
         QCOMPARE(slotname(s.pf, 7), QString());
         s.player.playerslot = QStringLiteral("7");
-        QVERIFY(!saveplayer(s.player, s.pf));
+        s.zel.commit();
         QCOMPARE(s.pf.storewrites, 1);  // only the set-up write above
         QVERIFY(!loadplayer(s.player, s.pf, 0));
     }
@@ -221,7 +221,6 @@ private slots:
         options->player1_KeyPress(key);
         options->btnokplayer_Click();
         QCOMPARE(s.player.currentplayer, QStringLiteral("Ivy"));
-        QVERIFY(!saveplayer(s.player, s.pf));
         s.zel.mnuexit_Click();
         QVERIFY(s.pf.ended);
         QCOMPARE(s.stored(1, "currentplayer"), QStringLiteral("Hal"));

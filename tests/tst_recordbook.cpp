@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "playerfixture.h"
-#include "core/players/recordbook.h"
 #include "core/players/returntable.h"
 
 using namespace zel;
@@ -98,7 +97,7 @@ private slots:
         Session s(store.file());
         s.start();
         s.pf.storewritable = false;
-        s.zel.records.unattended = true;
+        s.zel.unattended = true;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be saved")));
         s.zel.mnuexit_Click();
         QVERIFY(s.pf.ended);

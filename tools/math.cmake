@@ -5,7 +5,7 @@ file(GLOB zelmath_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/math/*.c
 list(REMOVE_ITEM zelmath_sources ${CMAKE_CURRENT_SOURCE_DIR}/math/main.cpp)
 add_library(zelmath STATIC ${zelmath_sources})
 target_include_directories(zelmath PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(zelmath PUBLIC zelcore)
+target_link_libraries(zelmath PUBLIC zelcore zelstore)
 # The build itself runs the enumeration (the return table below) and the tests run it again:
 # its loops are optimised in every build, sanitizers and all.
 target_compile_options(zelmath PRIVATE $<$<NOT:$<CONFIG:Release,RelWithDebInfo,MinSizeRel>>:-O2>)

@@ -15,7 +15,8 @@ const char* const usage =
     "       zelslots-math history --slot N [--file FILE] [--json]\n"
     "       zelslots-math help | --help | --version\n"
     "lines 1, 5, 10, 15 or 25; bet 1, 2, 3, 5, 10 or 20 coins a line; pay setting 6, 5 or 4;\n"
-    "stops 1 to 22; slot 1 to 6 (its history file is history-playerN.json in the game's data folder).\n";
+    "stops 1 to 22; slot 1 to 6 (its history is history.sqlite in the game's data folder; --file reads another\n"
+    "history database, or a history file history-playerN.json of an earlier version).\n";
 
 namespace {
 

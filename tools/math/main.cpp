@@ -10,11 +10,12 @@
 
 #include "core/history/gamerecordjson.h"
 #include "core/history/historybook.h"
-#include "core/platform/settingsstore.h"
 #include "core/shell/programinfo.h"
 #include "math/arguments.h"
 #include "math/historycheck.h"
 #include "math/report.h"
+#include "store/historydatabase.h"
+#include "store/settingsfile.h"
 
 using namespace zel::math;
 
@@ -31,7 +32,7 @@ int run(const Command& c) {
     case Task::help:
         print(usage);
         print("It reads and writes no settings; the game keeps its players in\n  " +
-              zel::SettingsStore().location().toLocal8Bit() + "\n");
+              zel::userstorefile().toLocal8Bit() + "\n");
         return 0;
     case Task::version:
         print(QByteArray("zelslots-math ") + zel::programinfo::version + "\n");
@@ -62,17 +63,26 @@ int run(const Command& c) {
         return 0;
     }
     case Task::history: {
-        const QString file = c.file.empty() ? zel::historyfile(zel::userdatafolder(), c.slot) : QString::fromLocal8Bit(c.file.c_str());
+        // The game's history database; a file given may be one, or a history file of an earlier version.
+        const QString database = zel::HistoryDatabase::file(zel::userdatafolder());
+        QString file = c.file.empty() ? database : QString::fromLocal8Bit(c.file.c_str());
+        if (c.file.empty() && !QFile::exists(database)) file = zel::historyfile(zel::userdatafolder(), c.slot);
         std::vector<zel::GameRecord> games;
         QFile in(file);
-        if (in.exists()) {
-            QString why;
-            if (in.size() > zel::HistoryBook::largest || !in.open(QIODevice::ReadOnly) ||
-                !zel::readhistory(in.readAll(), c.slot, games, &why)) {
-                std::fprintf(stderr, "zelslots-math: %s is not a history of slot %d: %s\n", qPrintable(file), c.slot,
-                             qPrintable(why.isEmpty() ? QStringLiteral("it cannot be read") : why));
-                return 1;
-            }
+        QString why;
+        bool read = !in.exists();
+        if (!read && in.open(QIODevice::ReadOnly) && in.peek(16) == QByteArray("SQLite format 3", 16)) {
+            in.close();
+            const auto kept = zel::HistoryDatabase::read(file, c.slot, zel::HistoryBook::shown, &why);
+            if (kept) games = *kept;
+            read = bool(kept);
+        } else if (!read && in.isOpen() && in.size() <= zel::HistoryBook::largest) {
+            read = zel::readhistory(in.readAll(), c.slot, games, &why);
+        }
+        if (!read) {
+            std::fprintf(stderr, "zelslots-math: %s is not a history of slot %d: %s\n", qPrintable(file), c.slot,
+                         qPrintable(why.isEmpty() ? QStringLiteral("it cannot be read") : why));
+            return 1;
         }
         const HistoryFigures f = checkhistory(games);
         print(c.json ? historyfiguresjson(f, c.slot, file) : historyfigurestext(f, c.slot, file).toUtf8());

@@ -16,9 +16,12 @@ public:
     void playclip(int, bool) override {}
     MsgResult msgbox(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::ok; }
     QString getsetting(const QString&, const QString&) override { return {}; }
-    bool saverecord(const QString&, const Values&) override { return false; }
+    void commit(const QList<Section>&) override {}
+    void flush() override {}
+    QStringList storenews() override { return {}; }
+    void keeporiginal(const QString&) override {}
     QString storelocation() override { return {}; }
-    QString datafolder() override { return {}; }
+    HistoryStore* history() override { return nullptr; }
     qint64 nowms() override { return 0; }
     int logicaldpi() override { return 96; }
     void changedisplay(int, int) override {}

@@ -75,11 +75,14 @@ void leavegamble(Zel& z) {
     z.form.keypreview = true;
 }
 
-void winbet(Zel& z, const BetRule& rule) {
+void winbet(Zel& z, const BetRule& rule, int card) {
     z.playclip(rule.winclip);
     // The amount grows only as far as the credit can take it back on collecting.
     int32_t grown = z.atrisk;
     if (mulChecked(grown, rule.factor) && grown <= creditroom(z.player)) z.atrisk = grown;
+    // The card has settled this bet: it is stored before the picture slides.
+    z.journal.card(card, rule.bet, true, z.atrisk);
+    z.commit();
     showodds(z.form, z.atrisk);
     slide(z, z.form.gamblewin);
     // The next bet waits for the picture to land: no bet is placed while one still slides.
@@ -94,6 +97,9 @@ void losebet(Zel& z) {
     const int32_t lost = z.gamblestake;
     subChecked(z.player.total, lost);
     z.gamblestake = 0;
+    // The card has settled the gamble: it is stored before the picture and the pause.
+    z.commit();
+    z.journal.gambleends(false, lost);
     slide(z, form.gamblelose);
     form.lblblackred.visible = false;
     form.lblsuit.visible = false;
@@ -106,7 +112,6 @@ void losebet(Zel& z) {
     form.LABWIN.caption = QStringLiteral("No Win");
     form.lblwin.caption = QStringLiteral(" ");
     leavegamble(z);
-    z.journal.gambleends(false, lost);
 }
 
 // One bet: the buttons rest while the card is drawn, so a second click cannot bet twice.
@@ -115,8 +120,7 @@ void placebet(Zel& z, const BetRule& rule, const Control& button) {
     setbetbuttons(z.form, false);
     const int card = z.drawcard();
     if (rule.wins(card)) {
-        winbet(z, rule);
-        z.journal.card(card, rule.bet, true, z.atrisk);
+        winbet(z, rule, card);
     } else {
         z.journal.card(card, rule.bet, false, 0);
         losebet(z);
@@ -159,6 +163,7 @@ void Zel::doublebutton_Click() {
 
     player.bank -= atrisk;  // cannot leave the range: 0 <= atrisk <= bank
     showcredit();
+    commit();
 
     form.keypreview = false;
     platform.doevents();
@@ -184,12 +189,14 @@ void Zel::cancelbet_Click() {
     addChecked(player.total, int64_t(credited) - gamblestake);
     gamblestake = 0;
 
+    commit();
+    journal.gambleends(true, credited);
+
     playclip(107);
     showcredit();
     form.LABWIN.caption = decimal(credited);
     form.lblwin.caption = moneyform(credited);
     leavegamble(*this);
-    journal.gambleends(true, credited);
 }
 
 }  // namespace zel

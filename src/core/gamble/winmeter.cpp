@@ -83,8 +83,10 @@ void Zel::takewin_Click() {
         takenwin = 0;
     }
     showcredit();
-    journal.settled(takenwin, freespintotal);
+    const int32_t collected = freespintotal;
     freespintotal = 0;
+    commit();
+    journal.settled(takenwin, collected);
 
     form.spinsleft.visible = false;
     for (int i = 1; i <= 6; ++i) {

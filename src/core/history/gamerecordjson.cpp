@@ -232,6 +232,21 @@ QByteArray historyjson(int slot, const std::vector<GameRecord>& games) {
     return historyjson(slot, encoded);
 }
 
+bool readgame(const QByteArray& bytes, GameRecord& game, QString* why) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    Reader r;
+    GameRecord read;
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) r.fail(QStringLiteral("not JSON: ") + error.errorString());
+    else r.game(doc.object(), read);
+    if (!r.fault.isEmpty()) {
+        if (why) *why = r.fault;
+        return false;
+    }
+    game = std::move(read);
+    return true;
+}
+
 bool readhistory(const QByteArray& bytes, int slot, std::vector<GameRecord>& games, QString* why) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);

@@ -19,6 +19,10 @@ QByteArray gamebytes(const GameRecord& game);
 QByteArray historyjson(int slot, const std::vector<QByteArray>& games);
 QByteArray historyjson(int slot, const std::vector<GameRecord>& games);
 
+// Reads one game in its form (as gamebytes wrote it); false (with the reason in `why`) when the
+// bytes are not one.
+bool readgame(const QByteArray& bytes, GameRecord& game, QString* why);
+
 // Reads a history file of player slot `slot`; false (with the reason in `why`) when the bytes
 // are not one: damaged, cut short, empty, from another program or another version.
 bool readhistory(const QByteArray& bytes, int slot, std::vector<GameRecord>& games, QString* why);

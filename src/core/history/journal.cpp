@@ -78,6 +78,18 @@ void Journal::gambleends(bool collected, int32_t amount) {
     newest.reset();   // one gamble a game
 }
 
+void Journal::resumefeature(const GameRecord& game) {
+    if (!book.enabled()) return;
+    inprogress = game;
+    newest.reset();
+}
+
+void Journal::resumegamble(const GameRecord& game) {
+    if (!book.enabled()) return;
+    newest = game;
+    inprogress.reset();
+}
+
 void Journal::open() {
     if (book.enabled()) book.games(slot());
 }

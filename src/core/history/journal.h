@@ -36,6 +36,14 @@ public:
     // not in the middle of a game).
     void open();
 
+    // The game in progress (a feature's spins so far) and the newest settled game while its win may
+    // still be gambled: what a play in progress stores.
+    const std::optional<GameRecord>& gameinprogress() const { return inprogress; }
+    const std::optional<GameRecord>& newestgame() const { return newest; }
+    // A feature or a gamble found again as the slot is chosen: its game goes on from here.
+    void resumefeature(const GameRecord& game);
+    void resumegamble(const GameRecord& game);
+
     // The spin of the machine as it stands now.
     static SpinRecord spinof(const Zel& zel);
 

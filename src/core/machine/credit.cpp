@@ -21,7 +21,7 @@ bool insert(Player& p, int32_t coins) {
 
 void Zel::COINSIN_Click() {
     form.pannomoney.visible = false;
-    insert(player, coinvalue);
+    if (insert(player, coinvalue)) commit();
     showcredit();
     form.focus = QStringLiteral("zel");
     form.keypreview = true;
@@ -37,7 +37,7 @@ void Zel::mnuquickcredit_Click() {
         return;
     }
     form.pannomoney.visible = false;
-    insert(player, quickcredit);
+    if (insert(player, quickcredit)) commit();
     showcredit();
     // The space bar stays off while a card is on the table.
     if (!form.pandouble.visible) form.keypreview = true;
@@ -45,9 +45,7 @@ void Zel::mnuquickcredit_Click() {
 
 void Zel::payline_Click(int Index) {
     if (Index >= 1 && Index <= 5) linesplayed = paylinelines[Index];
-    for (int L = 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L), 0};
-    form.lin[26].picture = {PicList::linepics, 1, 0};
-    for (int L = linesplayed + 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L + 25), 0};
+    showlines();
     hideflashers();
     // The line on show goes dark with its frames; lines still played and won are shown again
     // from the next tick.

@@ -127,12 +127,27 @@ void Dispatcher::settle() {
     // any command that comes meanwhile, and this loop takes it in turn.
     if (settling) return;
     settling = true;
-    while (!waiting.empty()) {
-        const Command next = waiting.front();
-        waiting.pop_front();
-        runcommand(next);
+    while (!waiting.empty() || !later.empty()) {
+        if (!waiting.empty()) {
+            const Command next = waiting.front();
+            waiting.pop_front();
+            runcommand(next);
+            continue;
+        }
+        const std::function<void()> task = std::move(later.front());
+        later.pop_front();
+        // The task counts as a handler: what it lets run meanwhile waits for it.
+        ++running;
+        task();
+        --running;
+        if (afterhandler) afterhandler();
     }
     settling = false;
+}
+
+void Dispatcher::whensettled(std::function<void()> task) {
+    later.push_back(std::move(task));
+    if (running == 0) settle();
 }
 
 }  // namespace zel

@@ -45,6 +45,9 @@ public:
     int depth(TimerControl timer) const { return depths[handlerof(timer)]; }
     // Commands waiting for the machine to settle.
     const std::deque<Command>& held() const { return waiting; }
+    // Runs `task` once the machine has settled, after the commands held (at once when it has):
+    // news for the player waits for the spin to end.
+    void whensettled(std::function<void()> task);
 
     // The window draws itself after each handler.
     std::function<void()> afterhandler;
@@ -73,6 +76,7 @@ private:
     int running = 0;
     int depths[handlercount] = {};
     std::deque<Command> waiting;
+    std::deque<std::function<void()>> later;
     bool settling = false;
 };
 

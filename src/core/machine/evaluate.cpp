@@ -64,6 +64,7 @@ void Zel::evaluatespin() {
     const bool bookedwager = addChecked(p.wager, bet);
     const bool bookedgame = addChecked(p.games, 1);
     const bool bookedbank = subChecked(p.bank, bet);
+    spinning = true;
 
     platform.randomize();
     machinepaydraw = int16_t(std::floor(platform.rnd() * p.machinepay) + 1);
@@ -74,6 +75,7 @@ void Zel::evaluatespin() {
         if (bookedtotal) subChecked(p.total, currentwin);
         if (bookedbank) addChecked(p.bank, bet);
         if (bookedgame) subChecked(p.games, 1);
+        spinning = false;
         currentwin = 0;
         scattercount = 0;
         freespinmultiplier = 1;
@@ -129,6 +131,10 @@ void Zel::evaluatespin() {
         else subChecked(p.bank, currentwin);
         currentwin = 0;
     }
+    // The game has settled: the record first, then the history (which may lack this game after a
+    // kill between the two, never hold a game the record does not).
+    spinning = false;
+    commit();
     journal.settled(currentwin);
     if (currentwin < 1) {
         form.LABWIN.caption = QStringLiteral("No Win");

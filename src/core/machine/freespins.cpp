@@ -10,16 +10,7 @@ void Zel::freespinaward() {
     platform.doevents();
     const int count = scattercount < 0 || scattercount > 5 ? 0 : scattercount;
     addChecked(freespins, awardedspins[count]);
-
-    form.LABLASTBET.visible = false;
-    form.lbllast.visible = false;
-    form.LABTHISWIN.visible = true;
-    form.Lblcurrentwin.visible = true;
-    form.keypreview = false;
-    for (int i = 1; i <= 6; ++i) form.play[i].visible = false;
-    for (int i = 1; i <= 5; ++i) form.payline[i].visible = false;
-    form.COINSIN.visible = false;
-    form.doublebutton.visible = false;
+    showfeature();
 
     platform.doevents();
     playclip(118);
@@ -28,6 +19,7 @@ void Zel::freespinaward() {
 }
 
 void Zel::freespinbooking() {
+    spinning = false;  // the feature's books take the spin from here, in this one step
     addChecked(freespinsplayed, 1);
     form.spinsleft.visible = true;
     form.spinsleft.caption = QStringLiteral("     Freespins Remaining  ") + decimal(int(freespins) - int(freespinsplayed));
@@ -38,13 +30,8 @@ void Zel::freespinbooking() {
 
     if (freespinsplayed == freespins) {
         // The last spin of the feature keeps its stake; the player collects the total.
-        form.spinsleft.caption = QStringLiteral("Freespins Completed          ");
-        form.takewin.enabled = true;
-        form.takewin.visible = true;
-        form.LABLASTBET.visible = true;
-        form.lbllast.visible = true;
-        form.LABTHISWIN.visible = false;
-        form.Lblcurrentwin.visible = false;
+        showfeaturecompleted();
+        commit();
         return;
     }
 
@@ -57,6 +44,30 @@ void Zel::freespinbooking() {
         player.games = games;
         player.bank = bank;
     }
+    // The spin is booked: a feature left now, however it is left, goes on from here.
+    commit();
+}
+
+void Zel::showfeature() {
+    form.LABLASTBET.visible = false;
+    form.lbllast.visible = false;
+    form.LABTHISWIN.visible = true;
+    form.Lblcurrentwin.visible = true;
+    form.keypreview = false;
+    for (int i = 1; i <= 6; ++i) form.play[i].visible = false;
+    for (int i = 1; i <= 5; ++i) form.payline[i].visible = false;
+    form.COINSIN.visible = false;
+    form.doublebutton.visible = false;
+}
+
+void Zel::showfeaturecompleted() {
+    form.spinsleft.caption = QStringLiteral("Freespins Completed          ");
+    form.takewin.enabled = true;
+    form.takewin.visible = true;
+    form.LABLASTBET.visible = true;
+    form.lbllast.visible = true;
+    form.LABTHISWIN.visible = false;
+    form.Lblcurrentwin.visible = false;
 }
 
 void Zel::freespinbusiness() {

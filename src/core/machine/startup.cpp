@@ -18,21 +18,24 @@ void Zel::Form_Load() {
     form.visible = true;
 
     player.playerslot = QStringLiteral("1");
-    records.load(player, 1);
+    loadslot(1);
     journal.open();
+    // What the store found as the game started is told before play: a file it cannot read or
+    // write, values it cannot keep as they are.
+    tellstorenews();
     form.caption = QStringLiteral("Current Player       ") + player.currentplayer;
     showcredit();
 
     // The pay setting is already one the options offer: loading a record sees to that.
     linesplayed = 25;
-    for (int L = 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L), 0};
-    for (int L = linesplayed + 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L + 25), 0};
-    form.lin[26].picture = {PicList::linepics, 1, 0};
+    showlines();
     if (player.reelspeed < 1) player.reelspeed = 1;
     playclip(101);
     form.left = 0;
     form.top = 0;
     form.focus = QStringLiteral("play(1)");
+    // A feature or a gamble the last run left plays on (or is collected) from here.
+    resumeplay();
 }
 
 }  // namespace zel

@@ -24,6 +24,12 @@ void Zel::hideflashers() {
     for (int i = 1; i <= 15; ++i) form.flasher[i].visible = false;
 }
 
+void Zel::showlines() {
+    for (int L = 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L), 0};
+    form.lin[26].picture = {PicList::linepics, 1, 0};
+    for (int L = linesplayed + 1; L <= numlines; ++L) form.lin[L].picture = {PicList::linepics, int16_t(L + 25), 0};
+}
+
 void Zel::clearwinningline() {
     for (int L = 1; L <= numlines; ++L) form.lin[L].visible = true;
     for (int i = 1; i <= 6; ++i) form.Lineflash[i].visible = false;

@@ -3,14 +3,15 @@
 // Handlers change only the form model `form`, the shared player record and the platform.
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "core/history/journal.h"
 #include "core/machine/formmodel.h"
 #include "core/machine/numeric.h"
 #include "core/machine/paytables.h"
 #include "core/platform/platform.h"
+#include "core/players/inplay.h"
 #include "core/players/player.h"
-#include "core/players/recordbook.h"
 
 namespace zel {
 
@@ -23,7 +24,6 @@ public:
 
     Player& player;
     Platform& platform;
-    RecordBook records{platform};   // the player records in the store, and those it refused
     Journal journal{platform, player};  // the player's settled games, for the history
     ZelForm form;
     // Set by the window: opens a secondary window (the rules never create widgets).
@@ -48,9 +48,30 @@ public:
     void applystop(int reel);
     void paylines();
 
+    // --- the current slot's record and its play in progress in the store (players/slotplay.cpp)
+    // The record and the play in progress go to the store together, in one write; the handlers
+    // call it whenever money settles, never in the middle of a spin.
+    void commit();
+    // Loads slot n's record as loadplayer does; its play in progress waits in `waitingplay`.
+    bool loadslot(int n, const std::function<void()>& onfailure = {});
+    // A play in progress found with the slot goes on: a feature plays on, a gamble is collected.
+    void resumeplay();
+    // The player's details were deleted: the record is stored as it now is, and the slot's play in
+    // progress and its history go with the details.
+    void clearslotplay();
+    // Tells the player what the store and the history have to say (in the log when nobody is there).
+    void tellstorenews();
+    std::optional<InPlay> waitingplay;
+    // From the stake taken to the win booked: nothing is stored then (a kill loses the spin whole).
+    bool spinning = false;
+    // Set when the desktop ends the game (a logout, a kill): nothing may wait for the player.
+    bool unattended = false;
+
     // --- free spins and wild features (machine/freespins.cpp)
     void freespinaward();        // the award of free spins inside evaluatespin
     void freespinbooking();      // the bookkeeping after each feature spin
+    void showfeature();          // the machine as it looks while a feature runs
+    void showfeaturecompleted(); // the feature's end: its total waits for COLLECT
     void freespinbusiness();
     void Timerrespin_Timer();
     void timerwild_Timer();
@@ -89,6 +110,7 @@ public:
     void setplaycontrols(bool enabled); // play(1..6), payline(1..5) and COINSIN
     void restoreplaycontrols();         // the same, as far as the state allows (not under the gamble)
     void hideflashers();
+    void showlines();                   // the line tags of the lines played lit, the others dark
     void clearwinningline();            // the six line segments dark and every line tag shown
     void stoppresentation();            // Timer1, Timerscatters, Timer4
     int16_t stake() const;              // betperline x linesplayed (0 when it would not fit)

@@ -1,6 +1,6 @@
 #pragma once
 // A platform without a window: a seeded generator, waits that take no time, no sound,
-// message boxes answered OK, and settings kept in memory. The simulator and the
+// message boxes answered OK, settings kept in memory, and no history. The simulator and the
 // benchmarks play the real handlers on it.
 #include <cstdint>
 
@@ -27,12 +27,20 @@ public:
     QString getsetting(const QString& section, const QString& key) override {
         return values.value(section + QLatin1Char('/') + key);
     }
-    bool saverecord(const QString& section, const Values& record) override {
-        for (const auto& [key, value] : record) values.insert(section + QLatin1Char('/') + key, value);
-        return true;
+    void commit(const QList<Section>& sections) override {
+        for (const Section& section : sections) {
+            if (section.whole) {
+                const QString prefix = section.name + QLatin1Char('/');
+                values.removeIf([&prefix](const auto& entry) { return entry.key().startsWith(prefix); });
+            }
+            for (const auto& [key, value] : section.values) values.insert(section.name + QLatin1Char('/') + key, value);
+        }
     }
+    void flush() override {}
+    QStringList storenews() override { return {}; }
+    void keeporiginal(const QString&) override {}
     QString storelocation() override { return QStringLiteral("(memory)"); }
-    QString datafolder() override { return {}; }
+    HistoryStore* history() override { return nullptr; }
     qint64 nowms() override { return int64_t(clock); }
     int logicaldpi() override { return 96; }
     void changedisplay(int, int) override {}

@@ -28,9 +28,9 @@ Options::Options(Player& p, Platform& pf, Zel& z) : player(p), platform(pf), zel
 void Options::Form_Load() {
     form.visible = true;
     platform.playclip(124);
-    zel.records.save(player);
+    zel.commit();
     refreshdeletecaption();
-    for (int n = 1; n <= slotcount; ++n) form.machine[n].caption = slotcaption(zel.records.name(n));
+    for (int n = 1; n <= slotcount; ++n) form.machine[n].caption = slotcaption(slotname(platform, n));
     const int slot = slotnumber(player.playerslot);
     if (slot != 0) select(OptionGroup::machine, slot);
     showwincounter();
@@ -46,8 +46,11 @@ void Options::machine_Click(int Index) {
     player.amountinvested = player.wager = player.total = player.bank = player.games = 0;
     player.currentplayer.clear();
     // A value that does not load leaves its 0, and the reels fall back to the fastest speed.
-    zel.records.load(player, Index, [this] { player.reelspeed = 1; });
+    zel.loadslot(Index, [this] { player.reelspeed = 1; });
     zel.journal.open();
+    // The slot chosen is the current one from now on, in the store too (a play it had in progress
+    // waits there until the window closes).
+    zel.commit();
     form.focus = QStringLiteral("player1");
 
     const QString name = displayname(player);

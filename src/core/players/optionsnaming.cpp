@@ -34,7 +34,7 @@ void Options::player1_KeyPress(int& KeyAscii) {
     showplayeronmachine();
     const int slot = slotnumber(player.playerslot);
     if (slot != 0) form.machine[slot].caption = displayname(player);
-    zel.records.save(player);
+    zel.commit();
     refreshdeletecaption();
 }
 
@@ -47,8 +47,7 @@ void Options::Btndeletedetails_Click() {
         // The name, the win counter and the reel speed stay; the money and the statistics go.
         player.machinepay = 6;
         player.amountinvested = player.wager = player.total = player.bank = player.games = 0;
-        zel.records.save(player);
-        zel.journal.clear();
+        zel.clearslotplay();
         showdeleted(form, player);
         zel.form.Lblcredit.caption.clear();
         zel.form.PANELBANK.caption.clear();

@@ -50,7 +50,7 @@ void Options::SSOption2_Click() {
 }
 
 void Options::closeandsave() {
-    zel.records.save(player);
+    zel.commit();
     form.player1.text.clear();
     zel.form.enabled = true;
     zel.form.visible = true;
@@ -75,6 +75,8 @@ void Options::Form_QueryUnload() {
     closeandsave();
     form.visible = false;
     form.unloaded = true;
+    // The machine is the player's again: a feature or a gamble the chosen slot had in progress goes on.
+    zel.resumeplay();
 }
 
 }  // namespace zel

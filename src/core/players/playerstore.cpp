@@ -1,8 +1,8 @@
 #include "core/players/playerstore.h"
 
-namespace zel {
+#include <iterator>
 
-QString playersection(int slot) { return QStringLiteral("player") + QString::number(slot); }
+namespace zel {
 
 int slotnumber(const QString& playerslot) {
     for (int n = 1; n <= slotcount; ++n)
@@ -10,20 +10,13 @@ int slotnumber(const QString& playerslot) {
     return 0;
 }
 
-bool saveplayer(const Player& player, Platform& platform) {
-    const int slot = slotnumber(player.playerslot);
-    if (slot == 0) return false;
-    return platform.saverecord(playersection(slot), {
-        {QStringLiteral("machinepay"), decimal(player.machinepay)},
-        {QStringLiteral("winroll"), decimal(player.winroll)},
-        {QStringLiteral("reelspeed"), decimal(player.reelspeed)},
-        {QStringLiteral("amountinvested"), decimal(player.amountinvested)},
-        {QStringLiteral("wager"), decimal(player.wager)},
-        {QStringLiteral("total"), decimal(player.total)},
-        {QStringLiteral("bank"), decimal(player.bank)},
-        {QStringLiteral("games"), decimal(player.games)},
-        {QStringLiteral("currentplayer"), player.currentplayer},
-    });
+Platform::Section recordsection(const Player& player, int n) {
+    const QString values[] = {decimal(player.machinepay), decimal(player.winroll), decimal(player.reelspeed),
+                              decimal(player.amountinvested), decimal(player.wager), decimal(player.total),
+                              decimal(player.bank), decimal(player.games), player.currentplayer};
+    Platform::Section section{playersection(n), {}, true};
+    for (size_t i = 0; i < std::size(recordkeys); ++i) section.values.append({QLatin1String(recordkeys[i].key), values[i]});
+    return section;
 }
 
 bool loadplayer(Player& player, Platform& platform, int n, const std::function<void()>& onfailure) {

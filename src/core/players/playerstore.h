@@ -8,10 +8,9 @@
 #include "core/machine/numeric.h"
 #include "core/platform/platform.h"
 #include "core/players/player.h"
+#include "core/players/storekeys.h"
 
 namespace zel {
-
-constexpr int slotcount = 6;
 
 // Reads a stored number into target, rounded half to even to the target's width.
 // Empty text, text that is not a number, or a value out of range leave target untouched (false).
@@ -27,15 +26,11 @@ bool readnumber(const QString& text, T& target) {
     return setChecked(target, static_cast<int64_t>(rounded));
 }
 
-QString playersection(int slot);
-
 // The slot number 1..6 that playerslot names, or 0 when it names none.
 int slotnumber(const QString& playerslot);
 
-// Writes the current record to the section of playerslot: the nine keys in their order, stored
-// together in one write. Returns false when the store could not take it (the record in memory is
-// untouched).
-bool saveplayer(const Player& player, Platform& platform);
+// The current record as the store keeps it: the nine keys in their order, in the section of slot n.
+Platform::Section recordsection(const Player& player, int n);
 
 // Reads slot n's nine keys into the record, in their order. A value that does not convert keeps what
 // the record held and calls onfailure at that point of the sequence (the options window uses it to

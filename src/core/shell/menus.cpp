@@ -1,6 +1,5 @@
 // The menu commands of the machine's window and the exit sequence.
 #include "core/machine/zel.h"
-#include "core/players/playerstore.h"
 #include "core/shell/display.h"
 
 namespace zel {
@@ -13,15 +12,17 @@ void opensecondary(Zel& zel, SecondaryWindow which) {
     else zel.form.enabled = true;
 }
 
-// Whatever the player has won but not yet collected goes into the credit before the record is saved:
-// the amount at risk in a gamble is collected, and a free-spin total is taken, as their buttons would.
+// What the player has won but not yet collected goes into the credit before the game ends: the
+// amount at risk in a gamble is collected, and the total of a feature that has played all its spins
+// is taken, as their buttons would. A feature with spins still to play is not cut short: it is in
+// the store with the record, and plays on at the next start.
 void settlepending(Zel& zel) {
     if (zel.form.pandouble.visible && zel.gamblestake > 0) {
         // While a card is being shown the bet buttons rest; the stake is still the player's to collect.
         zel.form.cancelbet.enabled = true;
         zel.cancelbet_Click();
     }
-    if (zel.freespins >= 1) zel.takewin_Click();
+    if (zel.freespins >= 1 && zel.freespinsplayed >= zel.freespins) zel.takewin_Click();
 }
 }  // namespace
 
@@ -59,7 +60,10 @@ void Zel::mnuhistory_Click() {
 void Zel::mnuexit_Click() {
     playclip(124);
     settlepending(*this);
-    records.save(player);
+    commit();
+    // Everything committed reaches the disk before the program ends.
+    platform.flush();
+    tellstorenews();
     restoreres(platform);
     platform.endprogram();
 }

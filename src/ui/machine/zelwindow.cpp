@@ -245,6 +245,21 @@ void ZelWindow::changeEvent(QEvent* event) {
         }
 }
 
+void ZelWindow::bringtofront(const QByteArray& activationtoken) {
+    // Wayland lets a window take the focus only with a token from the start that asked for it.
+    if (!activationtoken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationtoken);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    // While one of its dialogs is open, the dialog is what the player is to see and answer.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && w->windowHandle() && w->windowHandle()->transientParent() == windowHandle()) {
+            w->raise();
+            w->activateWindow();
+        }
+}
+
 void ZelWindow::closeEvent(QCloseEvent* event) {
     // The close box is the exit command. While a handler runs it waits for the machine to settle,
     // so the saved record holds the spin's result.

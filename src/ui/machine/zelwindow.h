@@ -44,6 +44,10 @@ public:
 
     // Where every click, key, menu command and timer tick goes (and the desktop's request to end).
     Dispatcher& input() { return dispatcher; }
+    // Shows the machine (and the dialog it waits for) in front of the desktop's other windows, as a
+    // second start of the game asks; `activationtoken` is the desktop's leave to take the focus.
+    void bringtofront(const QByteArray& activationtoken);
+
     // What the window tells assistive technology once the machine has settled.
     SettledAnnouncer& announcements() { return announcer; }
 

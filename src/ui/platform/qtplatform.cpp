@@ -14,17 +14,25 @@
 #include <QStringList>
 
 #include "core/history/historybook.h"
+#include "store/settingsfile.h"
 #include "ui/sound/soundbank.h"
 
 namespace zel {
 
 QtPlatform::QtPlatform() : QtPlatform(Options{}) {}
 
-QtPlatform::QtPlatform(const Options& o)
-    : options(o),
-      store(o.settingsfile.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(o.settingsfile)) {
+QtPlatform::QtPlatform(const Options& o) : options(o), newsrelay(std::make_unique<QObject>()) {
+    GameStore::Options where;
+    where.settingsfile = o.settingsfile.isEmpty() ? userstorefile() : o.settingsfile;
+    where.datafolder = datafolderfor(o);
+    where.durable = o.durable;
+    store = std::make_unique<GameStore>(where);
+    // The writer's news reaches the window thread as an event, so it is told between handlers.
+    store->onnews = [relay = newsrelay.get(), this] {
+        QMetaObject::invokeMethod(relay, [this] { if (newshook) newshook(); }, Qt::QueuedConnection);
+    };
     if (options.sound) sounds = std::make_unique<SoundBank>();
-    soundswitch = store->get(QStringLiteral("sound"), QStringLiteral("on")) != QStringLiteral("0");
+    soundswitch = store->value(QStringLiteral("sound"), QStringLiteral("on")) != QStringLiteral("0");
     if (sounds) sounds->setenabled(soundswitch);
 #ifndef NDEBUG
     const QString text = qEnvironmentVariable("ZELSLOTS_SCRIPT");
@@ -38,7 +46,10 @@ QtPlatform::QtPlatform(const Options& o)
 #endif
 }
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform() {
+    // Every write reaches the disk, and the writer stops, before what it tells goes.
+    store.reset();
+}
 
 void QtPlatform::randomize() { rng.mixclock(clocknow()); }
 
@@ -80,9 +91,8 @@ void QtPlatform::playclip(int n, bool loop) {
 void QtPlatform::setsound(bool on) {
     soundswitch = on;
     if (sounds) sounds->setenabled(on);
-    // The switch acts for this run even when the store cannot keep it.
-    if (!store->save(QStringLiteral("sound"), {{QStringLiteral("on"), on ? QStringLiteral("1") : QStringLiteral("0")}}))
-        std::fprintf(stderr, "zelslots: the sound switch could not be saved in the settings store\n");
+    // The switch acts at once; the store keeps it as soon as it can.
+    store->commit({{QStringLiteral("sound"), {{QStringLiteral("on"), on ? QStringLiteral("1") : QStringLiteral("0")}}}});
 }
 
 namespace {
@@ -127,15 +137,23 @@ MsgResult QtPlatform::msgbox(const QString& text, const QString& title, MsgIcon 
     return MsgResult::ok;
 }
 
-QString QtPlatform::getsetting(const QString& section, const QString& key) { return store->get(section, key); }
+QString QtPlatform::getsetting(const QString& section, const QString& key) { return store->value(section, key); }
 
-bool QtPlatform::saverecord(const QString& section, const Values& values) { return store->save(section, values); }
+void QtPlatform::commit(const QList<Section>& sections) { store->commit(sections); }
+
+void QtPlatform::flush() { store->flush(); }
+
+QStringList QtPlatform::storenews() { return store->news(); }
+
+void QtPlatform::keeporiginal(const QString& why) { store->keeporiginal(why); }
 
 QString QtPlatform::storelocation() { return store->location(); }
 
-QString QtPlatform::datafolder() {
-    if (!options.datafolder.isEmpty()) return options.datafolder;
-    if (!options.settingsfile.isEmpty()) return {};
+HistoryStore* QtPlatform::history() { return store->history(); }
+
+QString QtPlatform::datafolderfor(const Options& o) {
+    if (!o.datafolder.isEmpty()) return o.datafolder;
+    if (!o.settingsfile.isEmpty()) return {};
     return userdatafolder();
 }
 
@@ -154,6 +172,7 @@ void QtPlatform::changedisplay(int width, int height) {
 }
 
 void QtPlatform::endprogram() {
+    store->flush();
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(0);

@@ -9,7 +9,9 @@
 
 #include "core/platform/gamerandom.h"
 #include "core/platform/platform.h"
-#include "core/platform/settingsstore.h"
+#include "store/gamestore.h"
+
+class QObject;
 
 namespace zel {
 
@@ -21,6 +23,7 @@ public:
         bool sound = true;        // load the sound bank (tests and benchmarks run silent)
         bool sleeps = true;       // waits block for their time (tests switch this off)
         QString settingsfile;     // empty: the user's own store of application "zelslots"
+        bool durable = true;      // each write of the store waits for the disk
         // Where the game history goes; empty: the user's data folder when the store is the user's
         // own, and no history at all beside a given settings file (tests, benchmarks).
         QString datafolder;
@@ -39,9 +42,12 @@ public:
     void playclip(int n, bool loop = false) override;
     MsgResult msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
     QString getsetting(const QString& section, const QString& key) override;
-    bool saverecord(const QString& section, const Values& values) override;
+    void commit(const QList<Section>& sections) override;
+    void flush() override;
+    QStringList storenews() override;
+    void keeporiginal(const QString& why) override;
     QString storelocation() override;
-    QString datafolder() override;
+    HistoryStore* history() override;
     qint64 nowms() override;
     int logicaldpi() override;
     void changedisplay(int width, int height) override;
@@ -52,9 +58,14 @@ public:
     bool soundon() const { return soundswitch; }
     void setsound(bool on);
 
-    // Set by the main window: draw the window now (synchronously), and show it at a scale.
+    // Set by the main window: draw the window now (synchronously), and show it at a scale; and what
+    // to do when the store has news for the player (it runs on the window thread).
     std::function<void()> renderhook;
     std::function<void(double)> scalehook;
+    std::function<void()> newshook;
+
+    // Where the game history goes for these options.
+    static QString datafolderfor(const Options& options);
 
     // The window scale that shows the game as on a display of width x height pixels.
     static double scalefor(int width, int height);
@@ -72,7 +83,8 @@ private:
     Options options;
     std::chrono::steady_clock::time_point lastdue;
     GameRandom rng;
-    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<QObject> newsrelay;  // carries the writer's news over to the window thread
+    std::unique_ptr<GameStore> store;
     std::unique_ptr<SoundBank> sounds;
     bool soundswitch = true;
 };

@@ -1,4 +1,4 @@
-#include "ui/platform/exitsignals.h"
+#include "ui/platform/desktopsignals.h"
 
 #include <cerrno>
 #include <csignal>
@@ -10,7 +10,7 @@
 namespace zel {
 
 namespace {
-constexpr int handled[] = {SIGTERM, SIGHUP, SIGINT};
+constexpr int handled[] = {SIGTERM, SIGHUP, SIGINT, SIGUSR1};
 
 // The write end is all a signal handler touches: write() is safe there.
 int pipefd[2] = {-1, -1};
@@ -23,7 +23,7 @@ void onsignal(int number) {
 }
 }  // namespace
 
-ExitSignals::ExitSignals(std::function<void(int)> callback) : onrequest(std::move(callback)) {
+DesktopSignals::DesktopSignals(std::function<void(int)> callback) : onrequest(std::move(callback)) {
     if (::pipe2(pipefd, O_CLOEXEC | O_NONBLOCK) != 0) return;  // no pipe: the signals keep their default
     notifier = std::make_unique<QSocketNotifier>(pipefd[0], QSocketNotifier::Read);
     QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [this] {
@@ -38,8 +38,9 @@ ExitSignals::ExitSignals(std::function<void(int)> callback) : onrequest(std::mov
     for (const int number : handled) ::sigaction(number, &action, nullptr);
 }
 
-ExitSignals::~ExitSignals() {
-    for (const int number : handled) std::signal(number, SIG_DFL);
+DesktopSignals::~DesktopSignals() {
+    // A late request to show a window that is gone is let go; the others end the program as always.
+    for (const int number : handled) std::signal(number, number == SIGUSR1 ? SIG_IGN : SIG_DFL);
     notifier.reset();
     for (int& fd : pipefd) {
         if (fd >= 0) ::close(fd);
