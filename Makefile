@@ -1,7 +1,7 @@
 # Two commands: `make run` plays the game, `make test` builds and runs every test.
 # `make package` makes the Debian package zelslots_<version>_<arch>.deb here and checks it with lintian.
 SHELL := /bin/bash
-PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools \
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
             libgl1-mesa-dev fonts-dejavu-core xvfb xauth libopenal-dev pulseaudio pulseaudio-utils \
             desktop-file-utils appstream man-db dpkg-dev file lintian \
             openbox x11-utils libx11-dev libxtst-dev dbus at-spi2-core python3-pyatspi

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "gamehome.h"
+
 #include "toolrun.h"
 
 namespace {
@@ -14,7 +16,7 @@ using zeltest::ToolRun;
 // Runs the game with a settings folder of its own; display says whether it may reach a screen.
 ToolRun rungame(const QStringList& args, const QString& config, bool display) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    zeltest::givehome(env, config);
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     if (display)

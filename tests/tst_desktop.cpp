@@ -10,6 +10,8 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "gamehome.h"
+
 #include "desktoprig.h"
 #include "ui/shell/desktopname.h"
 #include "windowrig.h"
@@ -163,7 +165,7 @@ private slots:
         QProcess game;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        zeltest::givehome(env, home.path());
         game.setProcessEnvironment(env);
         game.start(QStringLiteral(ZEL_GAME_BINARY), {});
         QVERIFY(game.waitForStarted());

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "gamehome.h"
+
 namespace {
 // The signals a process has taken over, from the kernel's own account of it.
 bool catches(qint64 pid, int signal) {
@@ -45,7 +47,7 @@ private slots:
 
         QProcess game;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        zeltest::givehome(env, config.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         game.setProcessEnvironment(env);
         game.start(QStringLiteral(ZEL_GAME_BINARY), {});

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "gamehome.h"
+
 #include "assets/catalogue.h"
 #include "core/shell/programinfo.h"
 #include "toolrun.h"
@@ -189,7 +191,7 @@ private slots:
         QFETCH(QString, path);
         QTemporaryDir config;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        zeltest::givehome(env, config.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         const Run refused = runprogram(at(path), {"--no-such-option"}, env);
         QCOMPARE(refused.exitcode, 2);

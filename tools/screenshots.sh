@@ -22,7 +22,7 @@ sleep 1
 # three scatters that start the free spins.
 script="$(stop 5),$(stop 5),$(stop 5),$(stop 11),$(stop 6),0.0,0.1,0.3"
 script="$script,$(stop 11),$(stop 8),$(stop 13),$(stop 3),$(stop 3),0.0"
-XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb ZELSLOTS_SCRIPT=$script "$game" 2> "$work/game.log" &
+XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb ZELSLOTS_SCRIPT=$script "$game" 2> "$work/game.log" &
 pids+=($!)
 machine=$(xdotool search --sync --classname zelslots | head -n1)
 sleep 1

@@ -97,9 +97,11 @@ void losebet(Zel& z) {
     const int32_t lost = z.gamblestake;
     subChecked(z.player.total, lost);
     z.gamblestake = 0;
-    // The card has settled the gamble: it is stored before the picture and the pause.
-    z.commit();
+    // The card has settled the gamble: it is stored before the picture and the pause, the history
+    // first. Should the game be killed between the two, the record still holds the gamble, which
+    // the next start collects and tells the history so: the card is then as if never drawn.
     z.journal.gambleends(false, lost);
+    z.commit();
     slide(z, form.gamblelose);
     form.lblblackred.visible = false;
     form.lblsuit.visible = false;
@@ -189,8 +191,9 @@ void Zel::cancelbet_Click() {
     addChecked(player.total, int64_t(credited) - gamblestake);
     gamblestake = 0;
 
-    commit();
+    // The history first, then the record, as for a card that loses.
     journal.gambleends(true, credited);
+    commit();
 
     playclip(107);
     showcredit();

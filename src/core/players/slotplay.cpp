@@ -53,8 +53,8 @@ void Zel::resumeplay() {
         player.bank += credited;
         addChecked(player.total, int64_t(credited) - play.gamblestake);
         if (play.game) journal.resumegamble(*play.game);
-        commit();
         journal.gambleends(true, credited);
+        commit();
         showcredit();
         form.LABWIN.caption = decimal(credited);
         form.lblwin.caption = moneyform(credited);
