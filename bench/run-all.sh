@@ -22,6 +22,7 @@ run "landing fidelity" ondisplay "$build/bench/bench_landing_fidelity"
 run "time per winning line, one line" ondisplay "$build/bench/bench_line_timing" --lines one
 run "time per winning line, nine lines" ondisplay "$build/bench/bench_line_timing" --lines many
 run "headless spins per second" "$build/bench/bench_spins_per_second"
+run "settle cost" "$build/bench/bench_settle_cost"
 run "math figures" "$build/bench/bench_math_figures"
 # The full event storm (make test runs fewer seeds under the sanitizers).
 run "event storm, every seed" env ZEL_STORM_SEEDS=200 "$build/tests/tst_eventstorm"

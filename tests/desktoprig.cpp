@@ -145,6 +145,17 @@ QString Desktop::title(XWindow window) {
     return text;
 }
 
+void Desktop::minimize(XWindow window) {
+    XIconifyWindow(x, window, DefaultScreen(x));
+    XFlush(x);
+}
+
+bool Desktop::shown(XWindow window) {
+    const Atom state = XInternAtom(x, "WM_STATE", False);
+    const auto values = items(x, window, "WM_STATE", state);
+    return !values.empty() && values.front() == NormalState;
+}
+
 XWindow Desktop::activewindow() {
     const auto active = items(x, DefaultRootWindow(x), "_NET_ACTIVE_WINDOW", XA_WINDOW);
     return active.empty() ? 0 : active.front();

@@ -47,6 +47,10 @@ public:
     std::vector<XWindow> clients();
     QString windowclass(XWindow window);
 
+    // Minimises a window as its title bar's button would; whether the window is shown (not minimised).
+    void minimize(XWindow window);
+    bool shown(XWindow window);
+
     // A left click at a screen point.
     void click(QPoint at);
 

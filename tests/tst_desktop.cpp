@@ -159,6 +159,43 @@ private slots:
         opened->close();
     }
 
+    // A second start of the game on the same player store (a double click on the menu entry) ends
+    // at once and brings the first game's window back to the front, out of the taskbar too.
+    void aSecondStartBringsTheRunningGameToTheFront() {
+        QTemporaryDir home;
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        zeltest::givehome(env, home.path());
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(ZEL_GAME_BINARY), {});
+        QVERIFY(game.waitForStarted());
+        XWindow found = 0;
+        QVERIFY(QTest::qWaitFor([&] {
+            for (XWindow w : desktop->clients())
+                if (desktop->windowclass(w).startsWith(QLatin1String("zelslots"))) found = w;
+            return found != 0 && desktop->shown(found);
+        }, 3 * patience));
+        desktop->minimize(found);
+        QVERIFY(QTest::qWaitFor([&] { return !desktop->shown(found); }, patience));
+
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(QStringLiteral(ZEL_GAME_BINARY), {});
+        const bool ended = second.waitForFinished(3 * patience);
+        const QByteArray said = second.readAllStandardError();
+        const bool raised = QTest::qWaitFor([&] { return desktop->shown(found) && desktop->activewindow() == found; }, patience);
+        game.terminate();
+        if (!game.waitForFinished(patience)) {
+            game.kill();
+            game.waitForFinished();
+        }
+        QVERIFY2(ended, "the second start did not end");
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY2(said.count('\n') == 1 && said.contains("already running"), said.constData());
+        QVERIFY2(raised, "the first game's window did not come to the front");
+    }
+
     // The game itself, as a player starts it, names itself beside its caption.
     void theGameNamesItselfBesideTheCaption() {
         QTemporaryDir home;

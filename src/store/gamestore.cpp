@@ -106,12 +106,8 @@ void GameStore::keeporiginal(const QString& why) {
 
 void GameStore::copyoriginal(const QString& what) {
     const QString file = native(options.settingsfile);
-    if (copied) {
-        tell(QStringLiteral("Your settings file\n%1\nholds %2\n\nIt was kept as it was when the game started; the "
-                            "game goes on without it.")
-                 .arg(file, what));
-        return;
-    }
+    // One copy a run, told once: it holds the file as it was before the game wrote anything.
+    if (copied) return;
     QString why;
     const QString copy = setaside(options.settingsfile, QStringLiteral("original"), options.clock(), false, &why);
     if (copy.isEmpty()) {

@@ -46,6 +46,14 @@ QByteArray inikey(const QString& key) {
 
 bool hexdigit(char16_t ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'); }
 
+// A line of the file as a message can show it: its first characters, the unprintable ones as '?'.
+QString shown(const QString& line) {
+    QString out = line.left(40);
+    for (QChar& c : out)
+        if (!c.isPrint()) c = QLatin1Char('?');
+    return line.size() > 40 ? out + QStringLiteral("...") : out;
+}
+
 QString textof(const QVariant& value) {
     // A hand-edited value with commas reads back as a list; its text is kept as written.
     if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
@@ -168,20 +176,32 @@ StoreReading readstore(const QString& path) {
     reading.why = fault;
 
     // QSettings reads the file as it always has (a read takes no lock); the game keeps its own keys.
+    // Every line besides them is named, so that nothing of the file is dropped unseen.
     const QSettings settings(path, QSettings::IniFormat);
     int strangers = 0;
     const auto stranger = [&](const QString& what) {
         if (strangers++ < strangersnamed) reading.strangers << what;
     };
-    if (settings.status() == QSettings::FormatError) stranger(QStringLiteral("lines that are not settings"));
-    for (const QString& full : settings.allKeys()) {
-        const qsizetype slash = full.indexOf(QLatin1Char('/'));
-        const QString section = slash < 0 ? QString() : full.left(slash), key = full.mid(slash + 1);
-        const auto keys = storekeysof(section);
-        if (std::none_of(keys.begin(), keys.end(), [&key](const StoreKey& k) { return key == QLatin1String(k.key); }))
-            stranger(section.isEmpty() ? key : QStringLiteral("[%1] %2").arg(section, key));
+    if (!file.open(QIODevice::ReadOnly)) {
+        reading.state = StoreReading::State::unreadable;
+        reading.why = file.errorString();
+        return reading;
     }
-    if (strangers > strangersnamed) reading.strangers << QStringLiteral("%1 more").arg(strangers - strangersnamed);
+    QString section;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))) continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        const QString key = eq > 0 ? line.left(eq).trimmed() : QString();
+        const auto keys = storekeysof(section);
+        if (key.isEmpty() || std::none_of(keys.begin(), keys.end(), [&key](const StoreKey& k) { return key == QLatin1String(k.key); }))
+            stranger(section.isEmpty() ? shown(line) : QStringLiteral("[%1] %2").arg(shown(section), shown(line)));
+    }
+    if (strangers > strangersnamed) reading.strangers << QStringLiteral("and %1 more lines").arg(strangers - strangersnamed);
     for (const QString& section : storesections()) {
         Platform::Section values{section, {}, false};
         for (const StoreKey& k : storekeysof(section)) {
@@ -190,7 +210,7 @@ StoreReading readstore(const QString& path) {
             const QString text = textof(settings.value(full));
             if (!converts(text, k.kind))
                 reading.badvalues << QStringLiteral("[%1] %2 = \"%3\"")
-                                         .arg(section, QLatin1String(k.key), text.size() > 40 ? text.left(40) + QStringLiteral("...") : text);
+                                         .arg(section, QLatin1String(k.key), shown(text));
             values.values.append({QLatin1String(k.key), text});
         }
         if (!values.values.isEmpty()) reading.image.apply(values);

@@ -21,7 +21,8 @@ void Zel::Form_Load() {
     loadslot(1);
     journal.open();
     // What the store found as the game started is told before play: a file it cannot read or
-    // write, values it cannot keep as they are.
+    // write, values it cannot keep as they are (copied aside first, which the start waits for).
+    platform.flush();
     tellstorenews();
     form.caption = QStringLiteral("Current Player       ") + player.currentplayer;
     showcredit();
