@@ -31,6 +31,8 @@ void Storm::start() {
     record.reset();
     pf = std::make_unique<StormPlatform>(file);
     pf->recordwaits = false;
+    // A write that fails is told at the save itself: the storm's course then follows from its seed.
+    pf->waitforwrites = true;
     pf->rng = GameRandom(rng());
     record = std::make_unique<Player>();
     zel = std::make_unique<Zel>(*record, *pf);

@@ -29,11 +29,12 @@ int seedcount() {
 bool offered(const Control& c) { return c.visible && c.enabled; }
 
 // Money that is the player's but not in the credit now: an uncollected feature total, the stake
-// on the gamble table.
+// on the gamble table, and either of them in a play the chosen slot has waiting.
 int64_t pending(const Zel& z) {
     int64_t amount = 0;
     if (z.freespins > 0) amount += z.freespintotal;
     if (z.form.pandouble.visible) amount += z.gamblestake;
+    if (z.waitingplay) amount += z.waitingplay->kind == InPlay::Kind::feature ? z.waitingplay->freespintotal : z.waitingplay->gamblestake;
     return amount;
 }
 

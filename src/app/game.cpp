@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <pthread.h>
 
 #include <QApplication>
 #include <QDialog>
@@ -28,8 +29,12 @@ int rungame(int argc, char** argv, const GameHooks& hooks) {
     if (const auto status = readcommandline(arguments, settingsfile)) return *status;
 
     // One game a store: a second start shows the first one's window and ends. A request to show the
-    // window that comes before there is one is let go (its default would end the program).
-    std::signal(InstanceLock::raisesignal(), SIG_IGN);
+    // window that comes before the game can answer it waits (its default would end the program);
+    // the threads Qt starts keep it blocked, so it reaches the window thread.
+    sigset_t raise;
+    sigemptyset(&raise);
+    sigaddset(&raise, InstanceLock::raisesignal());
+    pthread_sigmask(SIG_BLOCK, &raise, nullptr);
     InstanceLock lock(settingsfile);
     if (lock.take() == InstanceLock::Outcome::held) {
         const qint64 holder = lock.holder();
@@ -63,6 +68,7 @@ int rungame(int argc, char** argv, const GameHooks& hooks) {
         if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->reject();
         window.input().command(Command::exit);
     });
+    pthread_sigmask(SIG_UNBLOCK, &raise, nullptr);
 
     // Start-up may end the program (a screen with large fonts): the platform then exits at once.
     machine.Form_Load();

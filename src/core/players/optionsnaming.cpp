@@ -15,6 +15,7 @@ qsizetype namelength(const QString& text) { return text.toUcs4().size(); }
 }  // namespace
 
 void Options::player1_KeyPress(int& KeyAscii) {
+    if (form.unloaded) return;  // a closed window takes no names
     if (KeyAscii != keyenter) {
         refreshdeletecaption();
         return;

@@ -67,6 +67,9 @@ void Options::btnokplayer_Click() {
 
 void Options::Form_QueryUnload() {
     if (form.unloaded) return;
+    // The window is closing from here on: the machine is the player's again as soon as it is
+    // enabled, and nothing that runs meanwhile (a message box's wait) may act on this window.
+    form.unloaded = true;
     platform.playclip(124);
     zel.form.enabled = true;
     zel.hideflashers();
@@ -74,7 +77,6 @@ void Options::Form_QueryUnload() {
     if (player.reelspeed == 0) player.reelspeed = 1;
     closeandsave();
     form.visible = false;
-    form.unloaded = true;
     // The machine is the player's again: a feature or a gamble the chosen slot had in progress goes on.
     zel.resumeplay();
 }
