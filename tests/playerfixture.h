@@ -31,6 +31,13 @@ struct Session {
         return options;
     }
 
+    // One spin at 1 coin a line, its stops scripted and the pay setting letting any win stand.
+    void spin(std::initializer_list<int> stops) {
+        pf.scriptstops(stops);
+        pf.scriptdraw(1, 6);
+        zel.play_Click(1);
+    }
+
     // Writes a stored value directly, as a previous run (or a hand edit) left it.
     void store(int slot, const char* key, const QString& value) {
         pf.savesetting(zel::playersection(slot), QLatin1String(key), value);

@@ -46,6 +46,26 @@ QPoint uncovered(const QRect& machine, const QRect& dialog) {
     return {-1, -1};
 }
 
+// The game itself, as a player starts it, on this desktop with a home of its own; the
+// environment it was given, for another start.
+QProcessEnvironment startgame(QProcess& game, const QTemporaryDir& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    zeltest::givehome(env, home.path());
+    game.setProcessEnvironment(env);
+    game.start(QStringLiteral(ZEL_GAME_BINARY), {});
+    game.waitForStarted();
+    return env;
+}
+
+// The game's window among the desktop's, 0 while there is none.
+XWindow gamewindow() {
+    XWindow found = 0;
+    for (XWindow w : desktop->clients())
+        if (desktop->windowclass(w).startsWith(QLatin1String("zelslots"))) found = w;
+    return found;
+}
+
 // Counts the mouse presses the desktop delivers to a window.
 class PressWatch : public QObject {
 public:
@@ -164,18 +184,9 @@ private slots:
     void aSecondStartBringsTheRunningGameToTheFront() {
         QTemporaryDir home;
         QProcess game;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        zeltest::givehome(env, home.path());
-        game.setProcessEnvironment(env);
-        game.start(QStringLiteral(ZEL_GAME_BINARY), {});
-        QVERIFY(game.waitForStarted());
+        const QProcessEnvironment env = startgame(game, home);
         XWindow found = 0;
-        QVERIFY(QTest::qWaitFor([&] {
-            for (XWindow w : desktop->clients())
-                if (desktop->windowclass(w).startsWith(QLatin1String("zelslots"))) found = w;
-            return found != 0 && desktop->shown(found);
-        }, 3 * patience));
+        QVERIFY(QTest::qWaitFor([&] { return (found = gamewindow()) != 0 && desktop->shown(found); }, 3 * patience));
         desktop->minimize(found);
         QVERIFY(QTest::qWaitFor([&] { return !desktop->shown(found); }, patience));
 
@@ -200,18 +211,9 @@ private slots:
     void theGameNamesItselfBesideTheCaption() {
         QTemporaryDir home;
         QProcess game;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        zeltest::givehome(env, home.path());
-        game.setProcessEnvironment(env);
-        game.start(QStringLiteral(ZEL_GAME_BINARY), {});
-        QVERIFY(game.waitForStarted());
+        startgame(game, home);
         XWindow found = 0;
-        const bool appeared = QTest::qWaitFor([&] {
-            for (XWindow w : desktop->clients())
-                if (desktop->windowclass(w).startsWith(QLatin1String("zelslots"))) found = w;
-            return found != 0;
-        }, 3 * patience);
+        const bool appeared = QTest::qWaitFor([&] { return (found = gamewindow()) != 0; }, 3 * patience);
         const QString title = found ? desktop->title(found) : QString();
         // Ended as a logout would end it (it saves and leaves), by its process id.
         game.terminate();

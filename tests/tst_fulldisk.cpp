@@ -3,6 +3,7 @@
 // player is told once for each file, nothing written before is replaced or cut (the settings file
 // stays as it was, byte for byte; the history keeps every game); when space comes back the next
 // save succeeds without a restart, the games played meanwhile included.
+#include <memory>
 #include <unistd.h>
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include "historyrig.h"
+#include "filebytes.h"
 #include "playerfixture.h"
 
 using namespace zel;
@@ -50,37 +52,42 @@ struct SmallDisk {
     void free() { QFile::remove(path(QStringLiteral("filler"))); }
 };
 
-QByteArray bytesof(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void spins(Session& s, int count) {
     for (int spin = 0; spin < count; ++spin) {
-        s.pf.scriptstops({5, 3, 5, 3, 3});  // no win: each spin costs its stake
-        s.pf.scriptdraw(1, 6);
-        s.zel.play_Click(1);
+        s.spin({5, 3, 5, 3, 3});  // no win: each spin costs its stake
         s.pf.clockms += 1000;
     }
+}
+
+// A player with 5000 coins starts on the small disk and plays twenty spins.
+void startandplay(Session& s) {
+    s.pf.keephistory();
+    s.storerecord(1, QStringLiteral("Ann"), 5000, 5000, 0, 0, 0);
+    s.start();
+    s.zel.betperline = 1;
+    spins(s, 20);
 }
 }  // namespace
 
 class FullDiskTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<SmallDisk> small;
+
 private slots:
-    void aFullDiskNeverReplacesAGoodFileAndTheGamesGoInWhenSpaceComesBack() {
+    void init() {
         if (::geteuid() != 0) QSKIP("mounting a small file system for the test takes root");
-        SmallDisk disk(768);
-        if (!disk.mounted) QSKIP(qPrintable(QStringLiteral("no file system could be mounted here: ") + disk.why));
+        small = std::make_unique<SmallDisk>(768);
+        if (!small->mounted) QSKIP(qPrintable(QStringLiteral("no file system could be mounted here: ") + small->why));
+    }
+    void cleanup() { small.reset(); }
+
+    void aFullDiskNeverReplacesAGoodFileAndTheGamesGoInWhenSpaceComesBack() {
+        SmallDisk& disk = *small;
         const QString file = disk.path(QStringLiteral("zelslots.conf"));
 
         Session s(file);
-        s.pf.keephistory();
-        s.storerecord(1, QStringLiteral("Ann"), 5000, 5000, 0, 0, 0);
-        s.start();
-        s.zel.betperline = 1;
-        spins(s, 20);
+        startandplay(s);
         QCOMPARE(s.pf.boxes.size(), size_t(0));
         const QByteArray settings = bytesof(file);
         QVERIFY(settings.contains("bank=4500"));
@@ -119,17 +126,11 @@ private slots:
     // The game ends while the disk is full (a kill, a power cut): the history and the record on the
     // disk are still whole, with every game they held before the disk filled.
     void aGameEndedOnAFullDiskLeavesItsFilesReadable() {
-        if (::geteuid() != 0) QSKIP("mounting a small file system for the test takes root");
-        SmallDisk disk(768);
-        if (!disk.mounted) QSKIP(qPrintable(QStringLiteral("no file system could be mounted here: ") + disk.why));
+        SmallDisk& disk = *small;
         const QString file = disk.path(QStringLiteral("zelslots.conf"));
         {
             Session s(file);
-            s.pf.keephistory();
-            s.storerecord(1, QStringLiteral("Ann"), 5000, 5000, 0, 0, 0);
-            s.start();
-            s.zel.betperline = 1;
-            spins(s, 20);
+            startandplay(s);
             // The record on the disk is what it should be before the disk fills (read as another
             // program reads it, once the game's writes are done).
             QCOMPARE(s.stored(1, "bank"), QStringLiteral("4500"));

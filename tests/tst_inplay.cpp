@@ -13,14 +13,6 @@
 using namespace zel;
 using namespace zeltest;
 
-namespace {
-void spin(Session& s, std::initializer_list<int> stops) {
-    s.pf.scriptstops(stops);
-    s.pf.scriptdraw(1, 6);
-    s.zel.play_Click(1);
-}
-}  // namespace
-
 class InPlayTest : public QObject {
     Q_OBJECT
 
@@ -107,7 +99,7 @@ private slots:
             s.pf.keephistory();
             s.storerecord(1, QStringLiteral("Ann"), 1000, 1000, 0, 0, 0);
             s.start();
-            spin(s, {5, 5, 5, 11, 6});  // J on line 1 all the way: 100 coins
+            s.spin({5, 5, 5, 11, 6});  // J on line 1 all the way: 100 coins
             QVERIFY(s.zel.form.doublebutton.enabled);
             s.zel.doublebutton_Click();
             s.pf.scriptdraw(1, 4);  // hearts on red

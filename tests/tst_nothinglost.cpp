@@ -8,34 +8,21 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <unistd.h>
+
+#include "filebytes.h"
+
 #include "playerfixture.h"
 
 using namespace zel;
 using namespace zeltest;
 
 namespace {
-QByteArray bytesof(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writefile(const QString& file, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // Copies of the settings file kept aside beside it.
 QStringList copiesbeside(const QString& file) {
     return QDir(QFileInfo(file).absolutePath()).entryList({QFileInfo(file).fileName() + QStringLiteral(".original-*")}, QDir::Files);
 }
 
-void spin(Session& s, std::initializer_list<int> stops) {
-    s.pf.scriptstops(stops);
-    s.pf.scriptdraw(1, 6);
-    s.zel.play_Click(1);
-}
 }  // namespace
 
 class NothingLostTest : public QObject {
@@ -49,7 +36,7 @@ private slots:
             Session s(store.file());
             s.storerecord(1, QStringLiteral("Ann"), 1000, 1000, 0, 0, 0);
             s.start();
-            for (int n = 0; n < 5; ++n) spin(s, {5, 3, 5, 3, 3});  // no win: 25 coins each
+            for (int n = 0; n < 5; ++n) s.spin({5, 3, 5, 3, 3});  // no win: 25 coins each
             QCOMPARE(s.player.games, 5);
             QCOMPARE(s.player.bank, 875);
         }
@@ -67,7 +54,7 @@ private slots:
             Session s(store.file());
             s.storerecord(1, QStringLiteral("Ann"), 1000, 1000, 0, 0, 0);
             s.start();
-            spin(s, {11, 8, 13, 15, 15});  // three mountains: ten free spins
+            s.spin({11, 8, 13, 15, 15});  // three mountains: ten free spins
             QCOMPARE(s.zel.freespins, int16_t(11));
             bank = s.player.bank;
             total = s.zel.freespintotal;
@@ -92,6 +79,7 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::newRow("a folder in place of the file") << "folder";
         QTest::newRow("the settings folder is a file") << "file";
+        QTest::newRow("a file that cannot be read") << "unreadable";
     }
     void aStoreThatCannotBeUsedIsToldWhenTheGameStarts() {
         QFETCH(QString, how);
@@ -99,8 +87,12 @@ private slots:
         QString file = store.file();
         if (how == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(file));
+        } else if (how == QLatin1String("unreadable")) {
+            if (::geteuid() == 0) QSKIP("running as root: a file without read permission is read all the same");
+            QVERIFY(writefile(file, "[player1]\nbank=300\n"));
+            QVERIFY(QFile::setPermissions(file, QFile::Permissions()));
         } else {
-            writefile(store.dir.filePath(QStringLiteral("zelslots")), "not a folder");
+            QVERIFY(writefile(store.dir.filePath(QStringLiteral("zelslots")), "not a folder"));
             file = store.dir.filePath(QStringLiteral("zelslots/zelslots.conf"));
         }
         Session s(file);
@@ -125,7 +117,7 @@ private slots:
             junk += "\xff\xfe=junk " + QByteArray::number(line) + "=\n";
         }
         const QByteArray original = "[player1]\nbank=300\namountinvested=300\ncurrentplayer=Ann\n" + junk;
-        writefile(store.file(), original);
+        QVERIFY(writefile(store.file(), original));
         {
             Session s(store.file());
             s.start();
@@ -150,7 +142,7 @@ private slots:
     void aValueThatDoesNotConvertIsKeptAsideBeforeItIsWrittenOver() {
         Store store;
         const QByteArray original = "[player1]\nbank=99999999999\namountinvested=300\ncurrentplayer=Ann\n";
-        writefile(store.file(), original);
+        QVERIFY(writefile(store.file(), original));
         Session s(store.file());
         s.start();
         QCOMPARE(s.player.bank, 0);

@@ -10,25 +10,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "filebytes.h"
+
 #include "core/players/playerstore.h"
 #include "store/safefile.h"
 #include "store/settingsfile.h"
 #include "store/storethread.h"
 
 using namespace zel;
-
-namespace {
-QByteArray bytesof(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writefile(const QString& file, const QByteArray& bytes) {
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-}  // namespace
+using zeltest::bytesof;
+using zeltest::writefile;
 
 class StoreFileTest : public QObject {
     Q_OBJECT
@@ -103,7 +94,7 @@ private slots:
         QFETCH(int, badvalues);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("zelslots.conf"));
-        writefile(file, bytes);
+        QVERIFY(writefile(file, bytes));
         const StoreReading reading = readstore(file);
         QCOMPARE(int(reading.state), int(StoreReading::State::read));
         QCOMPARE(reading.strangers.size(), strangers);
@@ -119,7 +110,7 @@ private slots:
         QCOMPARE(int(reading.state), int(StoreReading::State::unreadable));
         QVERIFY(!reading.writable);
 
-        writefile(dir.filePath(QStringLiteral("config")), "a file");
+        QVERIFY(writefile(dir.filePath(QStringLiteral("config")), "a file"));
         reading = readstore(dir.filePath(QStringLiteral("config/zelslots/zelslots.conf")));
         QCOMPARE(int(reading.state), int(StoreReading::State::missing));
         QVERIFY(!reading.writable);
@@ -134,7 +125,7 @@ private slots:
         QVERIFY(!replacefile(folderinplace, "new", true).isEmpty());
         QVERIFY(QFileInfo(folderinplace + QStringLiteral("/inside")).isDir());
 
-        writefile(dir.filePath(QStringLiteral("blocker")), "a file where a folder should be");
+        QVERIFY(writefile(dir.filePath(QStringLiteral("blocker")), "a file where a folder should be"));
         QVERIFY(!replacefile(dir.filePath(QStringLiteral("blocker/zelslots.conf")), "new", true).isEmpty());
         QCOMPARE(bytesof(dir.filePath(QStringLiteral("blocker"))), QByteArray("a file where a folder should be"));
         // Nothing half-written is left beside them.
@@ -145,7 +136,7 @@ private slots:
     void aWrittenFileKeepsThePermissionsOfTheOneItReplaces() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("zelslots.conf"));
-        writefile(file, "old");
+        QVERIFY(writefile(file, "old"));
         QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(replacefile(file, "new", true), QString());
         QCOMPARE(bytesof(file), QByteArray("new"));
@@ -157,10 +148,10 @@ private slots:
     void copiesLeftByAKilledWriterAreRemoved() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("zelslots.conf"));
-        writefile(file, "[player1]\n");
-        writefile(file + QStringLiteral(".a1B2c3"), "[pla");
-        writefile(file + QStringLiteral(".running"), "123\n");
-        writefile(file + QStringLiteral(".original-20261209-101010"), "kept");
+        QVERIFY(writefile(file, "[player1]\n"));
+        QVERIFY(writefile(file + QStringLiteral(".a1B2c3"), "[pla"));
+        QVERIFY(writefile(file + QStringLiteral(".running"), "123\n"));
+        QVERIFY(writefile(file + QStringLiteral(".original-20261209-101010"), "kept"));
         removeorphans(file);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{QStringLiteral("zelslots.conf"), QStringLiteral("zelslots.conf.original-20261209-101010"),

@@ -50,7 +50,7 @@ bool hexdigit(char16_t ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch
 QString shown(const QString& line) {
     QString out = line.left(40);
     for (QChar& c : out)
-        if (!c.isPrint()) c = QLatin1Char('?');
+        if (!c.isPrint() || c == QChar::ReplacementCharacter) c = QLatin1Char('?');
     return line.size() > 40 ? out + QStringLiteral("...") : out;
 }
 
