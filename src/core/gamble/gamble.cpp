@@ -36,9 +36,6 @@ constexpr int32_t panelrim = 105;    // twips of the panel's wooden rail below i
 constexpr int slidemoves = 24;
 constexpr int slideframems = 16;
 
-// The most the credit can still take on top of what it holds.
-int64_t creditroom(const Player& p) { return int64_t(std::numeric_limits<int32_t>::max()) - p.bank; }
-
 void setbetbuttons(ZelForm& form, bool enabled) {
     form.betred.enabled = enabled;
     form.betblack.enabled = enabled;
@@ -131,6 +128,15 @@ void placebet(Zel& z, const BetRule& rule, const Control& button) {
 
 }  // namespace
 
+int64_t creditroom(const Player& p) { return int64_t(std::numeric_limits<int32_t>::max()) - p.bank; }
+
+int32_t collectatrisk(Player& p, int32_t atrisk, int32_t stake) {
+    const int32_t credited = int32_t(std::min<int64_t>(atrisk, creditroom(p)));
+    p.bank += credited;
+    addChecked(p.total, int64_t(credited) - stake);
+    return credited;
+}
+
 void Zel::doublebutton_Click() {
     if (!form.doublebutton.enabled || form.pandouble.visible) return;
     playclip(124);
@@ -186,9 +192,7 @@ void Zel::cancelbet_Click() {
     form.doublebutton.enabled = false;
 
     // Only the gain over the stake is new winnings: the stake itself was counted when won.
-    const int32_t credited = int32_t(std::min<int64_t>(atrisk, creditroom(player)));
-    player.bank += credited;
-    addChecked(player.total, int64_t(credited) - gamblestake);
+    const int32_t credited = collectatrisk(player, atrisk, gamblestake);
     gamblestake = 0;
 
     // The history first, then the record, as for a card that loses.

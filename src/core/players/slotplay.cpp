@@ -1,10 +1,8 @@
 // The current slot in the store: its record and its play in progress written together whenever
 // money settles, read together when the slot is chosen, and a play left in progress taken up again.
-#include <algorithm>
-#include <limits>
-
 #include <QtGlobal>
 
+#include "core/gamble/gamble.h"
 #include "core/machine/zel.h"
 #include "core/players/playerstore.h"
 
@@ -12,9 +10,6 @@ namespace zel {
 
 namespace {
 const QString title = QStringLiteral("Slots_ZEL");
-
-// The most the credit can still take on top of what it holds.
-int64_t creditroom(const Player& p) { return int64_t(std::numeric_limits<int32_t>::max()) - p.bank; }
 }  // namespace
 
 void Zel::commit() {
@@ -47,11 +42,8 @@ void Zel::resumeplay() {
     waitingplay.reset();
 
     if (play.kind == InPlay::Kind::gamble) {
-        // The amount at risk comes back as collecting would have brought it; the gain over the stake
-        // is new winnings.
-        const int32_t credited = int32_t(std::min<int64_t>(play.atrisk, creditroom(player)));
-        player.bank += credited;
-        addChecked(player.total, int64_t(credited) - play.gamblestake);
+        // The amount at risk comes back as collecting would have brought it.
+        const int32_t credited = collectatrisk(player, play.atrisk, play.gamblestake);
         if (play.game) journal.resumegamble(*play.game);
         journal.gambleends(true, credited);
         commit();
