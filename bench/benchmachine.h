@@ -3,6 +3,7 @@
 // game's own, or one that forces draws or notes its waits). Its records go to a settings file in
 // a temporary folder, never to the player's own store. The machine is loaded; the window is not
 // shown yet.
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "core/machine/zel.h"
@@ -29,3 +30,14 @@ private:
         return o;
     }
 };
+
+// Shows the window at the game's own size, or filling the screen as F11 does (also without a
+// window manager, which would otherwise be the one to size it).
+inline void showmachine(zel::ZelWindow& window, bool fullscreen) {
+    if (!fullscreen) {
+        window.show();
+        return;
+    }
+    window.showFullScreen();
+    if (const QScreen* screen = window.screen()) window.setGeometry(screen->geometry());
+}

@@ -7,6 +7,7 @@
 //   --landings N   number of landings (default 20)
 //   --goal R       goal for the overall ratio (default 1.10)
 //   --speed S      reel speed 1, 2, 4, 8 or 10 (default 1)
+//   --fullscreen   show the window filling the screen, the machine scaled to fit
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -55,12 +56,14 @@ public:
 
 int main(int argc, char** argv) {
     int landings = 20, speed = 1;
+    bool fullscreen = false;
     double goal = 1.10;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--landings" && i + 1 < argc) landings = std::atoi(argv[++i]);
         else if (a == "--goal" && i + 1 < argc) goal = std::atof(argv[++i]);
         else if (a == "--speed" && i + 1 < argc) speed = std::atoi(argv[++i]);
+        else if (a == "--fullscreen") fullscreen = true;
     }
     if (landings < 1) landings = 20;
 
@@ -68,7 +71,7 @@ int main(int argc, char** argv) {
     BenchMachine<TimedPlatform> bench(false);
     auto& [store, platform, player, machine, window] = bench;
     window.render();
-    window.show();
+    showmachine(window, fullscreen);
     QElapsedTimer settle;
     settle.start();
     while (settle.elapsed() < 500) app.processEvents();

@@ -8,6 +8,7 @@
 //   --goal P      goal in percent of one core (default 3)
 //   --silent      run without the sound bank
 //   --large       show the window as on a 640 x 480 display (scale 1.25)
+//   --fullscreen  show the window filling the screen, the machine scaled to fit
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -22,13 +23,14 @@
 
 int main(int argc, char** argv) {
     double seconds = 10, goal = 3;
-    bool sound = true, large = false;
+    bool sound = true, large = false, fullscreen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
         else if (a == "--goal" && i + 1 < argc) goal = std::atof(argv[++i]);
         else if (a == "--silent") sound = false;
         else if (a == "--large") large = true;
+        else if (a == "--fullscreen") fullscreen = true;
     }
     if (seconds <= 0) seconds = 10;
 
@@ -40,7 +42,7 @@ int main(int argc, char** argv) {
     machine.showcredit();
     if (large) platform.changedisplay(640, 480);
     window.render();
-    window.show();
+    showmachine(window, fullscreen);
 
     // Reel 1: president, badge, scatter; reel 2: badge, wild, K; reel 3: president, memorial, wild;
     // reel 4: Q, wild, J; reel 5: money, scatter, uncle: nine lines win, with two scatters and

@@ -9,6 +9,9 @@ ondisplay() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi
 }
 
+# A virtual display of 1920 x 1080 of its own, for the fullscreen runs.
+onscreen1080() { xvfb-run -a -s "-screen 0 1920x1080x24" "$@"; }
+
 run() {
   local name=$1; shift
   echo "== $name"
@@ -17,8 +20,10 @@ run() {
 
 run "presentation CPU" ondisplay "$build/bench/bench_presentation_cpu"
 run "presentation CPU, large window" ondisplay "$build/bench/bench_presentation_cpu" --large
+run "presentation CPU, fullscreen 1920 x 1080" onscreen1080 "$build/bench/bench_presentation_cpu" --fullscreen
 run "sound output CPU" "$build/bench/bench_soundoutput_cpu"
 run "landing fidelity" ondisplay "$build/bench/bench_landing_fidelity"
+run "landing fidelity, fullscreen 1920 x 1080" onscreen1080 "$build/bench/bench_landing_fidelity" --fullscreen
 run "time per winning line, one line" ondisplay "$build/bench/bench_line_timing" --lines one
 run "time per winning line, nine lines" ondisplay "$build/bench/bench_line_timing" --lines many
 run "headless spins per second" "$build/bench/bench_spins_per_second"

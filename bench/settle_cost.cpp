@@ -51,6 +51,7 @@ private:
         void append(int slot, const zel::GameRecord& g) override { timed([&] { owner->QtPlatform::history()->append(slot, g); }); }
         void amendnewest(int slot, const zel::GameRecord& g) override { timed([&] { owner->QtPlatform::history()->amendnewest(slot, g); }); }
         void clear(int slot) override { owner->QtPlatform::history()->clear(slot); }
+        QString databasefile() const override { return owner->QtPlatform::history()->databasefile(); }
         template <class F>
         void timed(F f) {
             const auto start = clock_type::now();

@@ -15,8 +15,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZEL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its window-system and database plugins at run time, so no linked library names them:
-# the game history is an SQLite database read through Qt SQL's driver.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+# X11 (qt6-qpa-plugins) and Wayland (qt6-wayland) windows, and the game history, an SQLite
+# database read through Qt SQL's driver. OpenAL plays through a PulseAudio server (PipeWire's
+# included) or ALSA; without either the game is silent.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio | pipewire-alsa")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[five-reel video slot machine played with play money
 A five-reel, three-row video slot machine for the desktop with up to 25

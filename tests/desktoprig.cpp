@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -116,15 +117,20 @@ XWindow Desktop::transientfor(XWindow window) {
 bool Desktop::framed(XWindow window) { return items(x, window, "_NET_FRAME_EXTENTS", XA_CARDINAL).size() == 4; }
 
 QRect Desktop::frame(XWindow window) {
+    const QRect inner = clientrect(window);
+    if (inner.isNull()) return {};
+    const auto extents = items(x, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);  // left, right, top, bottom
+    if (extents.size() != 4) return inner;
+    return inner.adjusted(-int(extents[0]), -int(extents[2]), int(extents[1]), int(extents[3]));
+}
+
+QRect Desktop::clientrect(XWindow window) {
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(x, window, &attributes)) return {};
     int left = 0, top = 0;
     Window child = 0;
     XTranslateCoordinates(x, window, DefaultRootWindow(x), 0, 0, &left, &top, &child);
-    const auto extents = items(x, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);  // left, right, top, bottom
-    const QRect inner(left, top, attributes.width, attributes.height);
-    if (extents.size() != 4) return inner;
-    return inner.adjusted(-int(extents[0]), -int(extents[2]), int(extents[1]), int(extents[3]));
+    return {left, top, attributes.width, attributes.height};
 }
 
 QRect Desktop::screen() {
@@ -168,6 +174,65 @@ QString Desktop::windowclass(XWindow window) {
     XFree(hint.res_name);
     XFree(hint.res_class);
     return text;
+}
+
+void Desktop::type(const char* key, bool control) {
+    const KeyCode code = XKeysymToKeycode(x, XStringToKeysym(key));
+    const KeyCode ctrl = XKeysymToKeycode(x, XK_Control_L);
+    if (control) XTestFakeKeyEvent(x, ctrl, True, 0);
+    XTestFakeKeyEvent(x, code, True, 0);
+    XTestFakeKeyEvent(x, code, False, 0);
+    if (control) XTestFakeKeyEvent(x, ctrl, False, 0);
+    XSync(x, False);
+}
+
+void Desktop::askstate(XWindow window, bool add, const char* state, const char* second) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(x, "_NET_WM_STATE", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = add ? 1 : 0;
+    e.xclient.data.l[1] = long(XInternAtom(x, state, False));
+    e.xclient.data.l[2] = second ? long(XInternAtom(x, second, False)) : 0;
+    e.xclient.data.l[3] = 2;  // asked by the player, through the desktop
+    XSendEvent(x, DefaultRootWindow(x), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(x);
+}
+
+void Desktop::askresize(XWindow window, QSize size) {
+    XResizeWindow(x, window, unsigned(size.width()), unsigned(size.height()));
+    XFlush(x);
+}
+
+bool Desktop::hasstate(XWindow window, const char* state) {
+    const Atom wanted = XInternAtom(x, state, False);
+    for (unsigned long s : items(x, window, "_NET_WM_STATE", XA_ATOM))
+        if (s == wanted) return true;
+    return false;
+}
+
+bool Desktop::wmroundtrip(int ms) {
+    const Window probe = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 1, 1, 0, 0, 0);
+    XSelectInput(x, probe, PropertyChangeMask);
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = probe;
+    e.xclient.message_type = XInternAtom(x, "_NET_REQUEST_FRAME_EXTENTS", False);
+    e.xclient.format = 32;
+    XSendEvent(x, DefaultRootWindow(x), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(x, False);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    bool answered = false;
+    while (!answered && Clock::now() < deadline) {
+        answered = items(x, probe, "_NET_FRAME_EXTENTS", XA_CARDINAL).size() == 4;
+        if (answered) break;
+        if (!XPending(x)) awaitevent(x, 50);
+        while (XPending(x)) XNextEvent(x, &e);
+    }
+    XDestroyWindow(x, probe);
+    XSync(x, False);
+    return answered;
 }
 
 void Desktop::click(QPoint at) {

@@ -5,6 +5,7 @@
 // window) and clicks through the server (XTest), so the window manager sees a player's click.
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -37,8 +38,9 @@ public:
     XWindow transientfor(XWindow window);
     // The window manager has put its frame around the window (_NET_FRAME_EXTENTS is set).
     bool framed(XWindow window);
-    // The window with its frame, in screen pixels.
+    // The window with its frame, and without, in screen pixels.
     QRect frame(XWindow window);
+    QRect clientrect(XWindow window);
     QRect screen();
     // The title the desktop shows (_NET_WM_NAME).
     QString title(XWindow window);
@@ -51,8 +53,23 @@ public:
     void minimize(XWindow window);
     bool shown(XWindow window);
 
+    // Waits until the window manager has handled everything the server gave it so far (a click, a
+    // request): it answers a request of its own for a window's frame, and it handles its events in
+    // order. False when it did not answer within `ms` milliseconds.
+    bool wmroundtrip(int ms);
+
     // A left click at a screen point.
     void click(QPoint at);
+    // A key typed through the server, with Ctrl held when asked: `key` is an X key name ("F11", "q").
+    void type(const char* key, bool control = false);
+
+    // Asks the window manager, as a title bar's button or its menu would, to add or remove states
+    // of the window ("_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_MAXIMIZED_VERT", ...), and to give a
+    // window a new size.
+    void askstate(XWindow window, bool add, const char* state, const char* second = nullptr);
+    void askresize(XWindow window, QSize size);
+    // Whether the window has the state (_NET_WM_STATE).
+    bool hasstate(XWindow window, const char* state);
 
 private:
     QTemporaryDir dir;

@@ -68,6 +68,7 @@ public:
         inner->amendnewest(slot, g);
     }
     void clear(int slot) override { inner->clear(slot); }
+    QString databasefile() const override { return inner->databasefile(); }
 
 private:
     HistoryStore* inner;
@@ -102,6 +103,10 @@ public:
     // The player's next press comes after the disk has caught up, as a person's always does: so
     // the one record that may be lost to a kill is the last one told.
     void commit(const QList<Section>& sections) override {
+        // The window's size and state are the desktop's business, not the game's: written, not told.
+        bool records = false;
+        for (const Section& s : sections) records |= s.name != QLatin1String("window");
+        if (!records) return QtPlatform::commit(sections);
         step();
         QtPlatform::commit(sections);
         QString line = QStringLiteral("commit");

@@ -25,6 +25,7 @@ void Storm::start() {
     options.reset();
     about.reset();
     pays.reset();
+    help.reset();
     history.reset();
     dispatcher.reset();
     zel.reset();
@@ -50,6 +51,10 @@ void Storm::start() {
         case SecondaryWindow::paytable:
             pays = std::make_unique<Zelpays>(*zel);
             pays->open(true);
+            break;
+        case SecondaryWindow::help:
+            help = std::make_unique<Zelhelp>(*zel);
+            help->open();
             break;
         case SecondaryWindow::history:
             history = std::make_unique<Historyzel>(*zel);
@@ -121,7 +126,8 @@ void Storm::randominput(bool nested) {
                             : c < 0.7 ? Command::about
                             : c < 0.85 ? Command::paytable
                             : c < 0.92 ? Command::history
-                            : c < 0.97 ? Command::quickcredit
+                            : c < 0.95 ? Command::quickcredit
+                            : c < 0.97 ? Command::help
                                        : Command::exit);
     } else if (r < 80) {
         // The window's timers fire when they are due; a disabled one fires no more.
@@ -173,6 +179,7 @@ void Storm::optionsinput() {
 void Storm::closesmallwindow() {
     if (about) chance() < 0.5 ? about->cmdOK_Click() : about->Form_QueryUnload();
     else if (pays) chance() < 0.5 ? pays->btnunloadpays_Click() : pays->Form_QueryUnload();
+    else if (help) chance() < 0.5 ? help->cmdclose_Click() : help->Form_QueryUnload();
     else if (history) chance() < 0.7 ? history->list_Click(pick(-1, 30)) : history->Form_QueryUnload();
 }
 
@@ -180,6 +187,7 @@ void Storm::dropclosedwindows() {
     if (options && options->form.unloaded) options.reset();
     if (about && about->form.unloaded) about.reset();
     if (pays && pays->form.unloaded) pays.reset();
+    if (help && help->form.unloaded) help.reset();
     if (history && history->form.unloaded) history.reset();
 }
 

@@ -53,7 +53,7 @@ public:
     zel::Zel& machine() { return *zel; }
     zel::Dispatcher& input() { return *dispatcher; }
     StormPlatform& platform() { return *pf; }
-    bool windowopen() const { return options || about || pays || history; }
+    bool windowopen() const { return options || about || pays || help || history; }
 
     // Trouble seen while input arrived inside handlers.
     int deepest = 0;          // the most times one handler ran at once
@@ -80,6 +80,7 @@ private:
     std::unique_ptr<zel::Options> options;
     std::unique_ptr<zel::Aboutzel> about;
     std::unique_ptr<zel::Zelpays> pays;
+    std::unique_ptr<zel::Zelhelp> help;
     std::unique_ptr<zel::Historyzel> history;
     bool spaceheld = false;
     int nesting = 0;

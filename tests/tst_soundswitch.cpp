@@ -95,13 +95,14 @@ private slots:
         for (QAction* a : bar) captions << a->text();
         QCOMPARE(captions.mid(0, 5), (QStringList{QStringLiteral("&about"), QStringLiteral("&Paytable"), QStringLiteral("Options"),
                                                   QStringLiteral("Quick Credit"), QStringLiteral("&exit")}));
-        QCOMPARE(bar.size(), 7);
+        QCOMPARE(bar.size(), 8);
         QCOMPARE(bar[5]->text(), QStringLiteral("&History"));
-        QCOMPARE(bar[6], game.soundswitch());
-        QCOMPARE(bar[6]->text(), QStringLiteral("&Sound on (Ctrl+M)"));
-        QCOMPARE(bar[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
-        bar[6]->trigger();
-        QCOMPARE(bar[6]->text(), QStringLiteral("&Sound off (Ctrl+M)"));
+        QCOMPARE(bar[6]->text(), QStringLiteral("Help (F1)"));
+        QCOMPARE(bar[7], game.soundswitch());
+        QCOMPARE(bar[7]->text(), QStringLiteral("&Sound on (Ctrl+M)"));
+        QCOMPARE(bar[7]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        bar[7]->trigger();
+        QCOMPARE(bar[7]->text(), QStringLiteral("&Sound off (Ctrl+M)"));
         QVERIFY(!game.platform.soundon());
     }
 

@@ -7,3 +7,6 @@ target_link_libraries(zeldesktoprig PUBLIC zelchildprocess Qt6::Core X11::X11 X1
 zel_add_test(tst_desktop SOURCES tst_desktop.cpp windowrig.h LABEL wm LIBS zelui zeldesktoprig)
 target_compile_definitions(tst_desktop PRIVATE ZEL_GAME_BINARY="$<TARGET_FILE:zelslots>")
 add_dependencies(tst_desktop zelslots)
+zel_add_test(tst_windowsize SOURCES tst_windowsize.cpp windowrig.h LABEL wm LIBS zelui zeldesktoprig)
+target_compile_definitions(tst_windowsize PRIVATE ZEL_GAME_BINARY="$<TARGET_FILE:zelslots>")
+add_dependencies(tst_windowsize zelslots)

@@ -19,3 +19,4 @@ zel_add_test(tst_machinelook SOURCES tst_machinelook.cpp windowrig.h LABEL ui LI
 zel_add_test(tst_keyboard SOURCES tst_keyboard.cpp windowrig.h LABEL ui LIBS zelui)
 # The machine at 200 %: pictures from their high-density copies, and a sharp grab of the reels.
 zel_add_test(tst_highdensity SOURCES tst_highdensity.cpp windowrig.h LABEL ui LIBS zelui)
+zel_add_test(tst_desktopkeys SOURCES tst_desktopkeys.cpp windowrig.h LABEL ui LIBS zelui zelprograminfo)

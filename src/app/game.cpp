@@ -74,6 +74,7 @@ int rungame(int argc, char** argv, const GameHooks& hooks) {
     machine.Form_Load();
     if (hooks.started) hooks.started(machine, window, *platform);
     window.render();
+    window.restoreplace();
     window.show();
     return app.exec();
 }

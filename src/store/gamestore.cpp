@@ -191,4 +191,8 @@ std::vector<GameRecord> GameStore::newest(int slot, int count) {
     return games;
 }
 
+QString GameStore::databasefile() const {
+    return options.datafolder.isEmpty() ? QString() : HistoryDatabase::file(options.datafolder);
+}
+
 }  // namespace zel

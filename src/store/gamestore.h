@@ -48,6 +48,7 @@ public:
     void append(int slot, const GameRecord& game) override;
     void amendnewest(int slot, const GameRecord& game) override;
     void clear(int slot) override;
+    QString databasefile() const override;
 
     // Runs on the writer thread when there is news for the player; the window then asks for it.
     std::function<void()> onnews;

@@ -23,6 +23,7 @@ Control& Dispatcher::menuof(ZelForm& f, Command command) {
     case Command::options: return f.mnuplayer;
     case Command::quickcredit: return f.mnuquickcredit;
     case Command::history: return f.mnuhistory;
+    case Command::help: return f.mnuhelp;
     case Command::exit: break;
     }
     return f.mnuexit;
@@ -92,6 +93,7 @@ void Dispatcher::runcommand(Command command) {
         case Command::quickcredit: zel.mnuquickcredit_Click(); break;
         case Command::exit: zel.mnuexit_Click(); break;
         case Command::history: zel.mnuhistory_Click(); break;
+        case Command::help: zel.mnuhelp_Click(); break;
         }
     });
 }

@@ -20,12 +20,12 @@ namespace zel {
 // The machine's buttons, as the window names them; an index picks one of an array (1-based).
 enum class Button { play, payline, COINSIN, doublebutton, takewin, betred, betblack, suitbet, cancelbet };
 // The menu commands, in the menu bar's order: the game's five, then the history.
-enum class Command { about, paytable, options, quickcredit, exit, history };
+enum class Command { about, paytable, options, quickcredit, exit, history, help };
 // The form's timers.
 enum class TimerControl { Timer1, Timerscatters, Timer4, timerwild, Timerrespin, Timerwincounter };
 
 constexpr int buttoncount = 9;
-constexpr int commandcount = 6;
+constexpr int commandcount = 7;
 constexpr int timercount = 6;
 
 class Dispatcher {

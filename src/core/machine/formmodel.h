@@ -81,6 +81,7 @@ struct ZelForm {
     // Menu commands.
     Control mnuabout, mnuptble, mnuplayer, mnuquickcredit, mnuexit;
     Control mnuhistory;  // the game history, after the game's own five commands
+    Control mnuhelp;     // how to play, the keys, where the records live
 
     // Timers, all disabled when the window is created.
     FormTimer Timer1{false, 150};

@@ -1,4 +1,4 @@
-// Start-up of the machine: display check, the player in slot 1, the first view.
+// Start-up of the machine: the screen noted, the player in slot 1, the first view.
 #include "core/machine/zel.h"
 #include "core/players/playerstore.h"
 #include "core/shell/display.h"
@@ -6,12 +6,9 @@
 namespace zel {
 
 void Zel::Form_Load() {
+    // The screen's font size is noted, never refused: the windows lay their text out for the
+    // logical pixels per inch they get, and the desktop scales them.
     IsScreenFontSmall(player, platform);
-    if (player.screendpi != 96) {
-        platform.msgbox(largefontsmessage(), largefontstitle(), MsgIcon::information, MsgButtons::ok);
-        platform.endprogram();
-        return;
-    }
     changeres(platform, 800, 600);
     form.left = 0;
     form.top = 0;

@@ -16,7 +16,7 @@
 namespace zel {
 
 // The secondary windows that the menu commands open.
-enum class SecondaryWindow { about, paytable, options, history };
+enum class SecondaryWindow { about, paytable, options, history, help };
 
 class Zel {
 public:
@@ -103,6 +103,7 @@ public:
     void mnuplayer_Click();
     void mnuexit_Click();
     void mnuhistory_Click();
+    void mnuhelp_Click();
     void Form_QueryUnload();
 
     // --- helpers shared by the handlers

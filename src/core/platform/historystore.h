@@ -22,6 +22,8 @@ public:
     virtual void amendnewest(int slot, const GameRecord& game) = 0;
     // Every game of the slot goes (the player's details were deleted).
     virtual void clear(int slot) = 0;
+    // Where the games are kept, as the player may look for it.
+    virtual QString databasefile() const = 0;
 };
 
 }  // namespace zel

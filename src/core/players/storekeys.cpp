@@ -15,6 +15,7 @@ std::span<const StoreKey> storekeysof(const QString& section) {
         if (section == inplaysection(n)) return inplaykeys;
     }
     if (section == QLatin1String("sound")) return soundkeys;
+    if (section == QLatin1String("window")) return windowkeys;
     return {};
 }
 
@@ -22,7 +23,7 @@ QStringList storesections() {
     QStringList names;
     for (int n = 1; n <= slotcount; ++n) names << playersection(n);
     for (int n = 1; n <= slotcount; ++n) names << inplaysection(n);
-    names << QStringLiteral("sound");
+    names << QStringLiteral("sound") << QStringLiteral("window");
     return names;
 }
 

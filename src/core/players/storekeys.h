@@ -1,6 +1,6 @@
 #pragma once
 // Every key the game keeps in its settings store, with the kind of value it holds: one table for
-// the player records, the play in progress, the sound switch and the store itself (which keeps
+// the player records, the play in progress, the sound switch, the window and the store itself (which keeps
 // these keys and nothing else).
 #include <span>
 
@@ -34,6 +34,10 @@ inline constexpr StoreKey inplaykeys[] = {
 
 // The player's sound switch, section "sound".
 inline constexpr StoreKey soundkeys[] = {{"on", StoreValue::text}};
+
+// The machine window's size ("1280x860", its normal size) and state ("normal", "maximized",
+// "fullscreen"), section "window".
+inline constexpr StoreKey windowkeys[] = {{"size", StoreValue::text}, {"state", StoreValue::text}};
 
 inline constexpr int slotcount = 6;
 

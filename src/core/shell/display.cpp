@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include <QStringList>
 
 #include "core/machine/numeric.h"
 
@@ -13,28 +12,6 @@ bool IsScreenFontSmall(Player& player, Platform& platform) {
     player.screendpi = platform.logicaldpi();
     return player.screendpi == designdpi;
 }
-
-QString largefontsmessage() {
-    const QStringList lines = {
-        QStringLiteral("You are still using Large Fonts!!,This Game Will Not Run Correctly."),
-        QStringLiteral("There is no facility in this software to change them."),
-        QStringLiteral("To Change Manually :-"),
-        QStringLiteral("Right Click On DeskTop"),
-        QStringLiteral("Select Properties"),
-        QStringLiteral("Select Settings"),
-        QStringLiteral("Click Advanced Button"),
-        QStringLiteral("Select SMALL Fonts (or 96 DPI)"),
-        QStringLiteral("A Re-Boot Is Then Required"),
-        QString(),
-        QStringLiteral("To Change Back After Do The Reverse :-"),
-    };
-    // Every line ends with a line break, the last one too.
-    QString text;
-    for (const QString& line : lines) text += line + QLatin1Char('\n');
-    return text;
-}
-
-QString largefontstitle() { return QStringLiteral("               LARGE FONTS BEING USED !!!"); }
 
 namespace {
 // A pixel count as a whole 32-bit number, rounded half to even; false when it has none.

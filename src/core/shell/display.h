@@ -1,5 +1,5 @@
 #pragma once
-// The display checks of start-up and exit: the font check and the display size.
+// The display at start-up and exit: the screen's font size noted, and the display size.
 #include <QString>
 
 #include "core/platform/platform.h"
@@ -12,10 +12,6 @@ constexpr int designdpi = 96;
 
 // Reads the screen's logical pixels per inch into screendpi; true exactly at 96.
 bool IsScreenFontSmall(Player& player, Platform& platform);
-
-// The eleven-line message shown when the screen uses large fonts, and its title.
-QString largefontsmessage();
-QString largefontstitle();
 
 // Shows the game as on a display of width x height pixels (rounded half to even; a size that does
 // not fit a 32-bit integer is not asked for). The platform's answer is not examined.

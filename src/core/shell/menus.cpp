@@ -57,6 +57,13 @@ void Zel::mnuhistory_Click() {
     opensecondary(*this, SecondaryWindow::history);
 }
 
+void Zel::mnuhelp_Click() {
+    // Reading the help changes nothing, so it opens in a feature or a gamble too, like the about box.
+    playclip(124);
+    form.enabled = false;
+    opensecondary(*this, SecondaryWindow::help);
+}
+
 void Zel::mnuexit_Click() {
     playclip(124);
     settlepending(*this);

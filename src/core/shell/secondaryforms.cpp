@@ -29,12 +29,7 @@ void Aboutzel::centreform(bool mainnormal) {
 
 void Aboutzel::cmdOK_Click() { Form_QueryUnload(); }
 
-void Aboutzel::Form_QueryUnload() {
-    if (form.unloaded) return;
-    form.visible = false;
-    form.unloaded = true;
-    zel.form.enabled = true;
-}
+void Aboutzel::Form_QueryUnload() { unloadsmall(zel, form); }
 
 void Zelpays::open(bool ownnormal) {
     form.visible = true;
@@ -47,11 +42,15 @@ void Zelpays::CenterForm(bool ownnormal) {
 
 void Zelpays::btnunloadpays_Click() { Form_QueryUnload(); }
 
-void Zelpays::Form_QueryUnload() {
-    if (form.unloaded) return;
+void unloadsmall(Zel& zel, SmallForm& frm) {
+    if (frm.unloaded) return;
     zel.form.enabled = true;
-    form.visible = false;
-    form.unloaded = true;
+    frm.visible = false;
+    frm.unloaded = true;
 }
+
+void Zelpays::Form_QueryUnload() { unloadsmall(zel, form); }
+
+void Zelhelp::Form_QueryUnload() { unloadsmall(zel, form); }
 
 }  // namespace zel

@@ -1,5 +1,5 @@
 #pragma once
-// The two small windows of the menus: the about window aboutzel and the pay table zelpays.
+// The small windows of the menus: the about window aboutzel, the pay table zelpays and the help.
 // Their handlers act on their own form and on the machine's window, which they enable on closing.
 #include <cstdint>
 
@@ -34,6 +34,14 @@ struct PaysForm : SmallForm {
     PaysForm() { caption = QStringLiteral("ZEL  PAYTABLE"); }
 };
 
+struct HelpForm : SmallForm {
+    Control cmdclose = captioned(QStringLiteral("Close"));
+    HelpForm() { caption = QStringLiteral("ZEL  HELP"); }
+};
+
+// Closes frm (once) and gives the machine's window back.
+void unloadsmall(Zel& zel, SmallForm& frm);
+
 // Moves frm to the top left of the screen (where the machine's window sits too).
 void placetopleft(SmallForm& frm);
 
@@ -62,6 +70,19 @@ public:
     void open(bool ownnormal);
     void CenterForm(bool ownnormal);
     void btnunloadpays_Click();
+    void Form_QueryUnload();
+};
+
+// How to play, the keys and where the records live. It changes nothing in the game: closing it
+// gives the machine back.
+class Zelhelp {
+public:
+    explicit Zelhelp(Zel& zel) : zel(zel) {}
+    Zel& zel;
+    HelpForm form;
+
+    void open() { form.visible = true; }
+    void cmdclose_Click() { Form_QueryUnload(); }
     void Form_QueryUnload();
 };
 

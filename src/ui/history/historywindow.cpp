@@ -16,6 +16,7 @@
 #include "ui/history/reelsnapshotwidget.h"
 #include "ui/machine/accessiblecontrols.h"
 #include "ui/shell/windowplacement.h"
+#include "ui/shell/desktopname.h"
 
 namespace zel {
 
@@ -109,7 +110,8 @@ void HistoryWindow::build() {
     connect(btnclose, &QPushButton::clicked, this, [this] { close(); });
     whole->addWidget(btnclose, 0, Qt::AlignRight);
     // Room for everything the chosen game shows, within the screen it opens on.
-    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(40, 60) : QSize(980, 720);
+    const QRect free = freearea(this);
+    const QSize room = free.isEmpty() ? QSize(980, 720) : free.size() - QSize(40, 60);
     resize(QSize(980, 720).expandedTo(minimumSizeHint()).boundedTo(room));
 }
 
@@ -130,7 +132,7 @@ void HistoryWindow::act(const std::function<void()>& handler) {
 
 void HistoryWindow::render() {
     const HistoryForm& f = history.form;
-    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    if (const QString title = desktoptitle(f.caption); windowTitle() != title) setWindowTitle(title);
     renderlist();
     renderchosen();
     if (f.unloaded && isVisible()) close();

@@ -2,8 +2,6 @@
 // runs after every handler and at every frame of the reel landing.
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -19,6 +17,7 @@
 #include "core/machine/zel.h"
 #include "ui/machine/zelwindow.h"
 #include "ui/players/onelinewidget.h"
+#include "ui/shell/desktopname.h"
 
 namespace zel {
 
@@ -31,8 +30,11 @@ void syncbutton(ImageButtonWidget* button, const Control& c, const QRect& where,
 }  // namespace
 
 void ZelWindow::render(bool now) {
-    const double s = zel.form.scale > 0 ? zel.form.scale : 1.0;
-    if (s != scale) applyscale(s);
+    const double design = zel.form.scale > 0 ? zel.form.scale : 1.0;
+    rendering = true;
+    if (designasked || design != designscale) setdesignscale(design);
+    rendering = false;
+    const double s = scale;
     renderwindow();
     renderreels(s);
     renderdeck(s);
@@ -45,24 +47,9 @@ void ZelWindow::render(bool now) {
     }
 }
 
-void ZelWindow::applyscale(double s) {
-    scale = s;
-    cabinetwidget->setscale(s);
-    cabinetwidget->setFixedSize(scaledrect(QRect(0, 0, cabinet::width, cabinet::height), s).size());
-    for (int r = 1; r <= reelcount; ++r) reels[r]->setscale(s);
-    overlay->setscale(s);
-    for (DisplayWidget* d : {creditmeter, winmeter, lastbetmeter, thiswinmeter, spinsleft}) d->setscale(s);
-    place(overlay, QRect(QPoint(0, 0), cabinetwidget->size()));
-    QFont menufont = menuBar()->font();
-    menufont.setPixelSize(int(13 * s));
-    menuBar()->setFont(menufont);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-}
-
 void ZelWindow::renderwindow() {
     const ZelForm& f = zel.form;
-    if (const QString title = titleline(f.caption); windowTitle() != title) setWindowTitle(title);
+    if (const QString title = desktoptitle(titleline(f.caption)); windowTitle() != title) setWindowTitle(title);
     if (isEnabled() != f.enabled) setEnabled(f.enabled);
     if (isVisible() && !f.visible) hide();
     if (f.left != appliedleft || f.top != appliedtop) {

@@ -17,6 +17,8 @@
 #include "core/machine/paytables.h"
 #include "ui/machine/picturewidget.h"
 #include "ui/machine/reelwidget.h"
+#include "ui/machine/stagewidget.h"
+#include "ui/machine/windowmemory.h"
 #include "core/machine/zel.h"
 #include "ui/platform/qtplatform.h"
 
@@ -25,13 +27,16 @@ namespace zel {
 ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf), dispatcher(machine) {
     setObjectName(QStringLiteral("zelwindow"));
     installaccessiblecontrols();
-    cabinetwidget = new CabinetWidget(this);
-    setCentralWidget(cabinetwidget);
+    stage = new StageWidget(this);
+    setCentralWidget(stage);
+    cabinetwidget = new CabinetWidget(stage);
+    stage->onresize = [this] { fitmachine(); };
     buildreels();
     builddeck();
     gamble = new GamblePanelWidget(cabinetwidget);
     gamble->hide();
     buildmenus();
+    buildwindowkeys();
     buildtimers();
     // A screen reader hears the result and the credit once the machine has settled.
     for (QWidget* meter : {static_cast<QWidget*>(winmeter), static_cast<QWidget*>(creditmeter),
@@ -53,7 +58,13 @@ ZelWindow::ZelWindow(Zel& machine, QtPlatform* pf) : zel(machine), platform(pf),
 
     if (platform) {
         platform->renderhook = [this] { render(true); };
-        platform->scalehook = [this](double s) { zel.form.scale = s; };
+        platform->scalehook = [this](double s) {
+            zel.form.scale = s;
+            designasked = true;
+        };
+        memory = new WindowMemory(*this, *platform);
+        // A size still settling after a drag is written with the rest as the game ends.
+        platform->endhook = [this] { memory->savenow(); };
     }
     render();
 }
@@ -63,6 +74,7 @@ ZelWindow::~ZelWindow() {
     if (platform) {
         platform->renderhook = nullptr;
         platform->scalehook = nullptr;
+        platform->endhook = nullptr;
     }
 }
 
@@ -150,7 +162,7 @@ void ZelWindow::buildmenus() {
         "QMenuBar::item:selected { background: #7c1420; color: #fff3c4; }"
         "QMenuBar::item:pressed { background: #a01c2a; color: #ffffff; }"
         "QMenuBar::item:disabled { color: #7a6a50; }"));
-    // In the menu bar's order, which is the order of Command: the game's five, then the history.
+    // In the menu bar's order, which is the order of Command: the game's five, the history, the help.
     const struct { const char* text; const char* name; } commands[commandcount] = {
         {"&about", "mnuabout"},
         {"&Paytable", "mnuptble"},
@@ -158,6 +170,7 @@ void ZelWindow::buildmenus() {
         {"Quick Credit", "mnuquickcredit"},
         {"&exit", "mnuexit"},
         {"&History", "mnuhistory"},
+        {"Help (F1)", "mnuhelp"},
     };
     for (int i = 0; i < commandcount; ++i) {
         QAction* action = bar->addAction(QString::fromLatin1(commands[i].text));
@@ -236,11 +249,13 @@ bool ZelWindow::eventFilter(QObject* watched, QEvent* event) {
 void ZelWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // A click on the machine while one of its dialogs is open brings the dialog to the front with
-    // the keyboard, as a modal dialog's would: the machine itself takes no input then.
+    // the keyboard, as a modal dialog's would: the machine itself takes no input then. The request
+    // goes after the click's own (Qt asks for the clicked window too, and on Wayland the last
+    // request the compositor hears wins).
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || isEnabled() || !windowHandle()) return;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible() && w->windowHandle() && w->windowHandle()->transientParent() == windowHandle()) {
-            w->activateWindow();
+            QMetaObject::invokeMethod(w, [w] { w->activateWindow(); }, Qt::QueuedConnection);
             return;
         }
 }

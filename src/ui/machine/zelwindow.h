@@ -30,6 +30,8 @@ class LinesOverlayWidget;
 class ImageButtonWidget;
 class DisplayWidget;
 class GamblePanelWidget;
+class StageWidget;
+class WindowMemory;
 
 class ZelWindow : public QMainWindow {
     Q_OBJECT
@@ -51,6 +53,14 @@ public:
     // What the window tells assistive technology once the machine has settled.
     SettledAnnouncer& announcements() { return announcer; }
 
+    // The scale the machine is drawn at: the game's own (1, or larger for the small display) while
+    // the window has the size the game gives it, else whatever fits the window the player made.
+    double drawscale() const { return scale; }
+    // Fullscreen on, or back to the window it was (F11).
+    void togglefullscreen();
+    // Gives the window the size and state it had when the game last ended (nothing without a store).
+    void restoreplace();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -71,15 +81,23 @@ private:
     void rendertimers();
     void timertick(int timer);
     void applyscale(double scale);
+    void setdesignscale(double scale);
+    void fitmachine();
+    QSize machinesize(double scale) const;
+    void buildwindowkeys();
     QWidget* focustarget(const QString& name) const;
 
     Zel& zel;
     QtPlatform* platform;
     Dispatcher dispatcher;
-    double scale = 0.0;
+    double scale = 0.0;        // what the machine is drawn at
+    double designscale = 0.0;  // what the game shows it at
+    bool designasked = true;   // the game asked for its display: the window goes back to its size
+    bool rendering = false;
     QString appliedfocus;
     int32_t appliedleft = -1, appliedtop = -1;
 
+    StageWidget* stage = nullptr;
     CabinetWidget* cabinetwidget = nullptr;
     ReelWidget* reels[6] = {};
     PictureWidget* lin[27] = {};
@@ -102,6 +120,7 @@ private:
     QHash<const QObject*, std::pair<Button, int>> presses;
     QTimer* timers[timercount] = {};
     SettledAnnouncer announcer;
+    WindowMemory* memory = nullptr;
 };
 
 }  // namespace zel

@@ -16,6 +16,7 @@
 #include "core/history/historybook.h"
 #include "store/settingsfile.h"
 #include "ui/sound/soundbank.h"
+#include "ui/shell/desktopname.h"
 
 namespace zel {
 
@@ -117,7 +118,7 @@ void keeptitlewhole(QMessageBox& box) {
 MsgResult QtPlatform::msgbox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) {
     if (renderhook) renderhook();
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(title);
+    box.setWindowTitle(desktoptitle(title));
     // Plain text: a player's name is never read as markup; line breaks show as lines.
     box.setTextFormat(Qt::PlainText);
     QString shown = text;
@@ -172,6 +173,7 @@ void QtPlatform::changedisplay(int width, int height) {
 }
 
 void QtPlatform::endprogram() {
+    if (endhook) endhook();
     store->flush();
     std::fflush(stdout);
     std::fflush(stderr);

@@ -63,6 +63,8 @@ public:
     std::function<void()> renderhook;
     std::function<void(double)> scalehook;
     std::function<void()> newshook;
+    // Runs as the program ends, before the store's last writes reach the disk.
+    std::function<void()> endhook;
 
     // Where the game history goes for these options.
     static QString datafolderfor(const Options& options);

@@ -15,6 +15,7 @@
 #include "ui/players/figurelabel.h"
 #include "ui/players/onelinewidget.h"
 #include "ui/shell/windowplacement.h"
+#include "ui/shell/desktopname.h"
 
 namespace zel {
 
@@ -245,7 +246,7 @@ void OptionsWindow::act(const std::function<void()>& handler) {
 
 void OptionsWindow::render() {
     const OptionsForm& f = options->form;
-    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    if (const QString title = desktoptitle(f.caption); windowTitle() != title) setWindowTitle(title);
     sync(Framemain, f.Framemain);
     for (int n = 1; n <= 6; ++n) sync(machine[n], f.machine[n]);
     sync(lblplayername, f.lblplayername);

@@ -7,8 +7,10 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "core/shell/programinfo.h"
 #include "ui/machine/picturewidget.h"
 #include "ui/shell/windowplacement.h"
+#include "ui/shell/desktopname.h"
 
 namespace zel {
 
@@ -46,6 +48,24 @@ AboutWindow::AboutWindow(Zel& zel, std::function<void()> rendermainwindow, QWidg
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(8, 64, aboutwidth - 16, 2);
 
+    // The licence and the web address, in the room left of OK.
+    QFont small = font();
+    small.setPixelSize(11);
+    lbllicence = new QLabel(QString::fromUtf8(programinfo::licence), this);
+    lbllicence->setObjectName(QStringLiteral("lbllicence"));
+    lbllicence->setTextFormat(Qt::PlainText);
+    lbllicence->setFont(small);
+    lbllicence->setGeometry(10, 70, aboutwidth - 116, 15);
+    const QString web = QString::fromLatin1(programinfo::homepage);
+    lblweb = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(web.toHtmlEscaped()), this);
+    lblweb->setObjectName(QStringLiteral("lblweb"));
+    lblweb->setTextFormat(Qt::RichText);
+    lblweb->setOpenExternalLinks(true);
+    lblweb->setFont(small);
+    lblweb->setGeometry(10, 86, aboutwidth - 116, 15);
+    lblweb->setAccessibleName(QStringLiteral("Web address"));
+    lblweb->setAccessibleDescription(web);
+
     cmdOK = new QPushButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(aboutwidth - 100, 72, 88, 26);
@@ -76,7 +96,7 @@ void AboutWindow::act(const std::function<void()>& handler) {
 
 void AboutWindow::render() {
     const AboutForm& f = about.form;
-    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    if (const QString title = desktoptitle(f.caption); windowTitle() != title) setWindowTitle(title);
     lblTitle->setText(f.lblTitle.caption);
     lblTitle->setVisible(f.lblTitle.visible);
     cmdOK->setText(f.cmdOK.caption);

@@ -1,5 +1,6 @@
 #pragma once
-// The about window aboutzel: the program's icon, title and version, and an OK button.
+// The about window aboutzel: the program's icon, title and version, the licence and the web
+// address, and an OK button.
 // It exists only while it is open and deletes itself on closing.
 #include <functional>
 
@@ -38,6 +39,8 @@ private:
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
     QFrame* Line1 = nullptr;
+    QLabel* lbllicence = nullptr;
+    QLabel* lblweb = nullptr;
     QPushButton* cmdOK = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include "ui/machine/accessiblenames.h"
 #include "ui/machine/picturewidget.h"
 #include "ui/shell/windowplacement.h"
+#include "ui/shell/desktopname.h"
 
 namespace zel {
 
@@ -63,7 +64,7 @@ void PaytableWindow::act(const std::function<void()>& handler) {
 
 void PaytableWindow::render() {
     const PaysForm& f = pays.form;
-    if (windowTitle() != f.caption) setWindowTitle(f.caption);
+    if (const QString title = desktoptitle(f.caption); windowTitle() != title) setWindowTitle(title);
     btnunloadpays->setText(f.btnunloadpays.caption);
     if (f.unloaded && isVisible()) close();
 }

@@ -5,6 +5,7 @@
 #include "ui/machine/zelwindow.h"
 #include "ui/players/optionswindow.h"
 #include "ui/shell/aboutwindow.h"
+#include "ui/shell/helpwindow.h"
 #include "ui/shell/paytablewindow.h"
 
 namespace zel {
@@ -36,6 +37,11 @@ QWidget* opensecondarywindow(Zel& machine, QWidget* mainwindow, const std::funct
         auto* history = new HistoryWindow(machine, rendermain);
         history->open(mainwindow);
         return history;
+    }
+    case SecondaryWindow::help: {
+        auto* help = new HelpWindow(machine, rendermain);
+        help->open(mainwindow);
+        return help;
     }
     case SecondaryWindow::options: {
         auto* options = new OptionsWindow(machine, rendermain);

@@ -1,5 +1,5 @@
 #pragma once
-// Where the menu commands' secondary windows (options, pay table, about) are opened.
+// Where the menu commands' secondary windows (about, pay table, options, history, help) are opened.
 #include <functional>
 
 class QWidget;

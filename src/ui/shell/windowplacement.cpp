@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QGuiApplication>
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -11,12 +12,19 @@ namespace zel {
 
 namespace {
 constexpr double twips = 15.0;  // per pixel
+// Wayland does not tell a window where the desktop's panels are; these bands hold the top bar and
+// the dock of the usual desktops (GNOME, KDE, weston).
+constexpr int waylandpanel = 48;
+}  // namespace
 
 QRect freearea(const QWidget* window) {
     const QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen) return {};
+    const QRect free = screen->availableGeometry();
+    if (free != screen->geometry() || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return free;
+    return free.adjusted(0, waylandpanel, 0, -waylandpanel);
 }
-}  // namespace
 
 QMargins framearound(const QWidget* mainwindow) {
     if (!mainwindow || !mainwindow->isVisible()) return {};
@@ -50,9 +58,12 @@ void placeovermachine(QWidget* window, const QWidget* mainwindow) {
 
 void becomedialogof(QWidget* window, QWidget* mainwindow) {
     if (!mainwindow || !mainwindow->windowHandle()) return;
+    // Modal to the machine alone: the desktop then knows the machine waits for it, and keeps it
+    // above the machine and with the keyboard when the machine is clicked (X11 and Wayland alike).
+    window->setWindowModality(Qt::WindowModal);
     window->winId();
     // A dialog-type window with a transient parent is what the desktop keeps above that parent
-    // (WM_TRANSIENT_FOR on X11).
+    // (WM_TRANSIENT_FOR on X11, the toplevel's parent on Wayland).
     if (window->windowHandle()) window->windowHandle()->setTransientParent(mainwindow->windowHandle());
 }
 

@@ -1,17 +1,22 @@
 #pragma once
 // Where the machine's secondary windows (options, pay table, about) go on the desktop. Each is a
-// dialog of the machine's window: the window manager keeps it above the machine and with it, while
-// it stays a window of its own (not disabled along with the machine, and not modal). It is placed
+// dialog of the machine's window, modal to the machine alone: the window manager keeps it above the
+// machine and with it, and the machine takes no input while it is open. It is placed
 // before it is first shown, since the window manager places a window moved later by its own rules,
 // and its frame (title bar included) lies wholly on the screen.
 #include <cstdint>
 
 #include <QMargins>
 #include <QPoint>
+#include <QRect>
 
 class QWidget;
 
 namespace zel {
+
+// The part of the window's screen that the desktop's panels leave free (on Wayland, where the
+// compositor keeps that to itself, the screen less room for a top bar and a dock).
+QRect freearea(const QWidget* window);
 
 // The frame the window manager puts around a window: the machine's own, once it is on screen.
 QMargins framearound(const QWidget* mainwindow);

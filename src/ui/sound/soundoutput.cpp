@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <dlfcn.h>
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -14,12 +16,28 @@ namespace zel {
 
 namespace {
 
+// ALSA tells every card it cannot find on stderr, from the library itself; a machine without sound
+// gets one line from us instead. The handler is the library's own, for every user in the process,
+// OpenAL's ALSA output included (it opens the same library).
+void quietly(const char*, int, const char*, int, const char*, ...) {}
+
+void quietalsa() {
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    static void* const library = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!library) return;
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(library, "snd_lib_error_set_handler")))
+        set(quietly);
+}
+
 // Settings for the libraries under the output, unless the user has set them: OpenAL Soft plays
-// through PulseAudio (PipeWire serves it too) and keeps its diagnostics to itself, so a machine
-// without sound gets one line from us and no ALSA noise; the stream keeps 40 ms queued: a new clip
-// is heard some 30 ms after its call, and the server wakes for it only every few milliseconds.
+// through PulseAudio (PipeWire's PulseAudio service too) and, when no server answers, through ALSA
+// (a card, or PipeWire's ALSA plugin); it keeps its diagnostics to itself. The stream keeps 40 ms
+// queued: a new clip is heard some 30 ms after its call, and the server wakes for it only every few
+// milliseconds.
 void quietsettings() {
-    if (!qEnvironmentVariableIsSet("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "pulse");
+    if (!qEnvironmentVariableIsSet("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "pulse,alsa");
+    quietalsa();
     if (!qEnvironmentVariableIsSet("ALSOFT_LOGLEVEL")) qputenv("ALSOFT_LOGLEVEL", "0");
     if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "40");
 }
