@@ -3,6 +3,7 @@
 // window's licence and web address; the window's remembered size and state read safely from the
 // store, whatever it holds.
 #include <QLabel>
+#include <QMenuBar>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -56,6 +57,25 @@ private slots:
         page.setHtml(HelpWindow::contents(QStringLiteral("/home/ann/.config/zelslots/zelslots.conf"), history));
         QVERIFY(page.toPlainText().contains(shown));
         QVERIFY(page.toPlainText().contains(QStringLiteral("/home/ann/.config/zelslots/zelslots.conf")));
+    }
+
+    // The menu bar holds every command at the game's own sizes: none is pushed into an overflow.
+    void theMenuBarShowsEveryCommandAtBothSizes_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("800 x 600") << 1.0;
+        QTest::newRow("640 x 480") << 1.25;
+    }
+    void theMenuBarShowsEveryCommandAtBothSizes() {
+        QFETCH(double, scale);
+        Cabinet c;
+        if (scale != 1.0) c.platform.changedisplay(640, 480);
+        c.window.render();
+        QMenuBar* bar = c.window.menuBar();
+        QTRY_COMPARE(bar->width(), c.control<QWidget>(QStringLiteral("zel"))->width());
+        QAction* last = bar->actions().last();
+        QVERIFY2(bar->actionGeometry(last).right() < bar->width(), "the last command does not fit");
+        auto* overflow = bar->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(!overflow || !overflow->isVisible());
     }
 
     void ctrlQEndsTheGameThroughItsExit() {

@@ -97,7 +97,7 @@ private slots:
                                                   QStringLiteral("Quick Credit"), QStringLiteral("&exit")}));
         QCOMPARE(bar.size(), 8);
         QCOMPARE(bar[5]->text(), QStringLiteral("&History"));
-        QCOMPARE(bar[6]->text(), QStringLiteral("Help (F1)"));
+        QCOMPARE(bar[6]->text(), QStringLiteral("Help"));
         QCOMPARE(bar[7], game.soundswitch());
         QCOMPARE(bar[7]->text(), QStringLiteral("&Sound on (Ctrl+M)"));
         QCOMPARE(bar[7]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));

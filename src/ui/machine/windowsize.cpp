@@ -83,6 +83,7 @@ void ZelWindow::buildwindowkeys() {
     // The desktop's own keys: Ctrl+Q is the exit command, F1 the help; both follow the menu's rule.
     menus[int(Command::exit)]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     menus[int(Command::help)]->setShortcut(QKeySequence(Qt::Key_F1));
+    menus[int(Command::help)]->setToolTip(QStringLiteral("How to play, the keys and where the records live (F1)"));
     // F11 is the window's, not the machine's: it acts at once, in the middle of a spin too.
     auto* fullscreen = new QAction(this);
     fullscreen->setObjectName(QStringLiteral("fullscreen"));

@@ -158,7 +158,7 @@ void ZelWindow::buildmenus() {
     bar->setStyleSheet(QStringLiteral(
         "QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2a0609, stop:1 #12020a);"
         " color: #f3d27a; border-bottom: 1px solid #b8892a; }"
-        "QMenuBar::item { background: transparent; padding: 3px 9px; }"
+        "QMenuBar::item { background: transparent; padding: 3px 8px; }"
         "QMenuBar::item:selected { background: #7c1420; color: #fff3c4; }"
         "QMenuBar::item:pressed { background: #a01c2a; color: #ffffff; }"
         "QMenuBar::item:disabled { color: #7a6a50; }"));
@@ -170,7 +170,7 @@ void ZelWindow::buildmenus() {
         {"Quick Credit", "mnuquickcredit"},
         {"&exit", "mnuexit"},
         {"&History", "mnuhistory"},
-        {"Help (F1)", "mnuhelp"},
+        {"Help", "mnuhelp"},
     };
     for (int i = 0; i < commandcount; ++i) {
         QAction* action = bar->addAction(QString::fromLatin1(commands[i].text));
