@@ -178,17 +178,20 @@ private slots:
         QVERIFY2(normal, "the window's own size was lost");
     }
 
-    // Qt scales the window for the screen's font size: the game starts at any logical DPI.
+    // The game starts at any logical DPI: a desktop font size whose scale Qt rounds down to 1 leaves
+    // the text at that DPI, and the windows lay it out as it comes.
     void theGameStartsAtAnyLogicalDpi_data() {
         QTest::addColumn<int>("dpi");
-        QTest::newRow("120") << 120;
-        QTest::newRow("144") << 144;
+        QTest::addColumn<QString>("rounding");
+        QTest::newRow("120") << 120 << "Round";
+        QTest::newRow("144") << 144 << "RoundPreferFloor";
     }
     void theGameStartsAtAnyLogicalDpi() {
         QFETCH(int, dpi);
+        QFETCH(QString, rounding);
         QTemporaryDir home;
         QProcess game;
-        startgame(game, home.path(), {QStringLiteral("QT_FONT_DPI=%1").arg(dpi)});
+        startgame(game, home.path(), {QStringLiteral("QT_FONT_DPI=%1").arg(dpi), QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY=") + rounding});
         XWindow w = 0;
         const bool appeared = QTest::qWaitFor([&] { return (w = gamewindow()) != 0 && desktop->shown(w); }, 3 * patience);
         const bool running = game.state() == QProcess::Running;
