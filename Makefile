@@ -5,7 +5,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sql
             libgl1-mesa-dev fonts-dejavu-core xvfb xauth libopenal-dev pulseaudio pulseaudio-utils \
             desktop-file-utils appstream man-db dpkg-dev file lintian \
             openbox x11-utils libx11-dev libxtst-dev dbus at-spi2-core python3-pyatspi \
-            qt6-wayland sway grim libwayland-dev libwayland-bin xdotool imagemagick
+            qt6-wayland sway libwayland-dev libwayland-bin pkgconf xdotool imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps run test bench build release package clean
