@@ -3,6 +3,8 @@
 // game's own, or one that forces draws or notes its waits). Its records go to a settings file in
 // a temporary folder, never to the player's own store. The machine is loaded; the window is not
 // shown yet.
+#include <cstdio>
+
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -40,4 +42,5 @@ inline void showmachine(zel::ZelWindow& window, bool fullscreen) {
     }
     window.showFullScreen();
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->geometry());
+    std::printf("window %d x %d, the machine drawn at %.3f\n", window.width(), window.height(), window.drawscale());
 }
