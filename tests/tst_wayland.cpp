@@ -88,7 +88,7 @@ QString rect(const QRect& r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).a
 
 // The game on the desktop, in a home of its own, answering the test once its window is up.
 bool startgame(Talker& game) {
-    const QString home = desktop->newfolder(QStringLiteral("home%1").arg(QDateTime::currentMSecsSinceEpoch()));
+    const QString home = desktop->clientfolder(QStringLiteral("home%1").arg(QDateTime::currentMSecsSinceEpoch()));
     desktop->prepare(game.process, QStringLiteral(ZEL_WAYLAND_GAME), {},
                      {QStringLiteral("HOME=") + home, QStringLiteral("XDG_CONFIG_HOME=") + home,
                       QStringLiteral("XDG_DATA_HOME=") + home + QStringLiteral("/data")});

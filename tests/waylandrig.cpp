@@ -57,6 +57,9 @@ bool Compositor::start(QSize output, QString* why) {
             return fail(QStringLiteral("the test folder cannot be given to %1").arg(QString::fromLatin1(user)));
     }
     runtime = newfolder(QStringLiteral("run"));
+    clientruntime = dir.filePath(QStringLiteral("clients"));
+    QDir().mkpath(clientruntime);
+    QFile::setPermissions(clientruntime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString config = dir.filePath(QStringLiteral("config"));
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly)) return fail(QStringLiteral("no sway configuration"));
@@ -107,17 +110,24 @@ QString Compositor::newfolder(const QString& name) const {
     return path;
 }
 
+QString Compositor::clientfolder(const QString& name) const {
+    const QString path = dir.filePath(name);
+    return QDir().mkpath(path) ? path : QString();
+}
+
 void Compositor::prepare(QProcess& process, const QString& program, const QStringList& args, const QStringList& env) const {
+    // The clients run as this process (root may reach the compositor's socket, and the programs
+    // under test need not be readable by the compositor's user), with a runtime folder of their own
+    // and the socket named by its whole path.
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.remove(QStringLiteral("DISPLAY"));
-    e.insert(QStringLiteral("WAYLAND_DISPLAY"), display);
-    e.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    e.insert(QStringLiteral("WAYLAND_DISPLAY"), QDir(runtime).filePath(display));
+    e.insert(QStringLiteral("XDG_RUNTIME_DIR"), clientruntime);
     e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
     for (const QString& entry : env) e.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(e);
-    QStringList command = asuser(program);
-    process.setProgram(command.takeFirst());
-    process.setArguments(command + args);
+    process.setProgram(program);
+    process.setArguments(args);
 }
 
 QString Compositor::swaymsg(const QStringList& args) const {

@@ -2,7 +2,8 @@
 // A Wayland desktop of the test's own: sway on its headless backend (software rendering), with one
 // output. Sway refuses to run as root, so a test run as root runs it, and the programs it shows, as
 // an unprivileged user of its own ("zeltest", created with a passwd entry and no home when it is
-// missing), with a runtime folder of that user's. Everything is stopped by its process id.
+// missing), with a runtime folder of that user's; the programs it shows run as the test does.
+// Everything is stopped by its process id.
 #include <QJsonObject>
 #include <QProcess>
 #include <QRect>
@@ -25,11 +26,11 @@ public:
     bool start(QSize output, QString* why);
     void stop();
 
-    // Prepares `process` to run `program` on this desktop, as the desktop's user, with extra
-    // environment entries ("NAME=value"); a folder it may write to is `home()`.
+    // Prepares `process` to run `program` on this desktop, with extra environment entries
+    // ("NAME=value").
     void prepare(QProcess& process, const QString& program, const QStringList& args, const QStringList& env = {}) const;
-    // A new folder the desktop's user owns.
-    QString newfolder(const QString& name) const;
+    // A new folder for a program on the desktop (a home of its own).
+    QString clientfolder(const QString& name) const;
 
     // What the compositor shows (swaymsg -t get_tree), and a command to it (swaymsg).
     QJsonObject tree() const;
@@ -42,7 +43,9 @@ private:
 
     QTemporaryDir dir;
     ChildProcess sway;
-    QString runtime, display, ipc;
+    QString newfolder(const QString& name) const;  // owned by the compositor's user
+
+    QString runtime, clientruntime, display, ipc;
     QSize size;
     int uid = -1, gid = -1;  // -1: this process's own
 };
