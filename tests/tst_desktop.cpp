@@ -4,16 +4,12 @@
 // keyboard; placed where the game places them with their whole frame on the screen, at both
 // window scales; and every title carries the game's name after the game's own caption.
 #include <algorithm>
-#include <cstdio>
 
 #include <QProcess>
 #include <QWindow>
 #include <QtTest>
 
-#include "gamehome.h"
-
-#include "desktoprig.h"
-#include "ui/shell/desktopname.h"
+#include "desktopgame.h"
 #include "windowrig.h"
 
 using namespace zel;
@@ -45,27 +41,6 @@ QPoint uncovered(const QRect& machine, const QRect& dialog) {
             if (!dialog.adjusted(-6, -6, 6, 6).contains(x, y)) return {x, y};
     return {-1, -1};
 }
-
-// The game itself, as a player starts it, on this desktop with a home of its own; the
-// environment it was given, for another start.
-QProcessEnvironment startgame(QProcess& game, const QTemporaryDir& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    zeltest::givehome(env, home.path());
-    game.setProcessEnvironment(env);
-    game.start(QStringLiteral(ZEL_GAME_BINARY), {});
-    game.waitForStarted();
-    return env;
-}
-
-// The game's window among the desktop's, 0 while there is none.
-XWindow gamewindow() {
-    XWindow found = 0;
-    for (XWindow w : desktop->clients())
-        if (desktop->windowclass(w).startsWith(QLatin1String("zelslots"))) found = w;
-    return found;
-}
-
 
 }  // namespace
 
@@ -175,9 +150,9 @@ private slots:
     void aSecondStartBringsTheRunningGameToTheFront() {
         QTemporaryDir home;
         QProcess game;
-        const QProcessEnvironment env = startgame(game, home);
+        const QProcessEnvironment env = startgame(game, home.path());
         XWindow found = 0;
-        QVERIFY(QTest::qWaitFor([&] { return (found = gamewindow()) != 0 && desktop->shown(found); }, 3 * patience));
+        QVERIFY(QTest::qWaitFor([&] { return (found = gamewindow(*desktop)) != 0 && desktop->shown(found); }, 3 * patience));
         desktop->minimize(found);
         QVERIFY(QTest::qWaitFor([&] { return !desktop->shown(found); }, patience));
 
@@ -187,11 +162,7 @@ private slots:
         const bool ended = second.waitForFinished(3 * patience);
         const QByteArray said = second.readAllStandardError();
         const bool raised = QTest::qWaitFor([&] { return desktop->shown(found) && desktop->activewindow() == found; }, patience);
-        game.terminate();
-        if (!game.waitForFinished(patience)) {
-            game.kill();
-            game.waitForFinished();
-        }
+        stopgame(game, patience);
         QVERIFY2(ended, "the second start did not end");
         QCOMPARE(second.exitCode(), 0);
         QVERIFY2(said.count('\n') == 1 && said.contains("already running"), said.constData());
@@ -202,40 +173,18 @@ private slots:
     void theGameNamesItselfBesideTheCaption() {
         QTemporaryDir home;
         QProcess game;
-        startgame(game, home);
+        startgame(game, home.path());
         XWindow found = 0;
-        const bool appeared = QTest::qWaitFor([&] { return (found = gamewindow()) != 0; }, 3 * patience);
+        const bool appeared = QTest::qWaitFor([&] { return (found = gamewindow(*desktop)) != 0; }, 3 * patience);
         const QString title = found ? desktop->title(found) : QString();
         // Ended as a logout would end it (it saves and leaves), by its process id.
-        game.terminate();
-        if (!game.waitForFinished(patience)) {
-            game.kill();
-            game.waitForFinished();
-        }
+        stopgame(game, patience);
         QVERIFY2(appeared, "the game's window did not appear");
         QVERIFY2(title.startsWith(QLatin1String("Current Player")), qPrintable(title));
         QVERIFY2(title.endsWith(QStringLiteral(" \u2014 ") + desktopname), qPrintable(title));
     }
 };
 
-int main(int argc, char** argv) {
-    Desktop ours;
-    QString why;
-    if (!ours.start(1024, 768, &why)) {
-        std::fprintf(stderr, "no desktop for the test: %s\n", qPrintable(why));
-        return 1;
-    }
-    desktop = &ours;
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        QApplication::setApplicationDisplayName(desktopname);
-        DesktopTest test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    desktop = nullptr;
-    return result;
-}
+int main(int argc, char** argv) { return runondesktop<DesktopTest>(argc, argv, 1024, 768, desktop); }
 
 #include "tst_desktop.moc"

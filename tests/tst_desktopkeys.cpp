@@ -107,12 +107,14 @@ private slots:
         QVERIFY(licence && web);
         QCOMPARE(licence->text(), QString::fromUtf8(programinfo::licence));
         QVERIFY(web->text().contains(QLatin1String(programinfo::homepage)));
-        // Both lie inside the window, clear of the OK button.
+        // Both lie inside the window, clear of the OK button, and their text is not cut.
         const QRect ok = about->findChild<QWidget*>(QStringLiteral("cmdOK"))->geometry();
         for (const QLabel* l : {licence, web}) {
             QVERIFY(about->rect().contains(l->geometry()));
             QVERIFY(!l->geometry().intersects(ok));
         }
+        QVERIFY2(QFontMetrics(licence->font()).horizontalAdvance(licence->text()) <= licence->width(), "the licence is cut");
+        QVERIFY2(QFontMetrics(web->font()).horizontalAdvance(QLatin1String(programinfo::homepage)) <= web->width(), "the address is cut");
     }
 
     void aStoredSizeIsReadOnlyWhenItIsOne_data() {

@@ -4,16 +4,13 @@
 // sizes set it back; the real game remembers its size and state from one run to the next (ended by
 // Ctrl+Q), and starts at any logical DPI.
 #include <cmath>
-#include <cstdio>
 
 #include <QProcess>
 #include <QSettings>
 #include <QtTest>
 
-#include "desktoprig.h"
-#include "gamehome.h"
+#include "desktopgame.h"
 #include "ui/machine/picturewidget.h"
-#include "ui/shell/desktopname.h"
 #include "windowrig.h"
 
 using namespace zel;
@@ -43,34 +40,6 @@ QString fitted(QWidget* cabinet) {
         return QStringLiteral("the cabinet is not centred");
     if (std::abs(double(c.width()) / c.height() - cabinetaspect) > 0.01) return QStringLiteral("the cabinet lost its shape");
     return {};
-}
-
-// The real game on this desktop, in a home of its own; extra settings go into its environment.
-void startgame(QProcess& game, const QString& home, const QStringList& extra = {}) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    givehome(env, home);
-    for (const QString& setting : extra) env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
-    game.setProcessEnvironment(env);
-    game.start(QStringLiteral(ZEL_GAME_BINARY), {});
-    game.waitForStarted();
-}
-
-XWindow gamewindow() {
-    for (XWindow w : desktop->clients())
-        if (desktop->windowclass(w).startsWith(QLatin1String("zelslots")) &&
-            desktop->title(w).startsWith(QLatin1String("Current Player")))
-            return w;
-    return 0;
-}
-
-void stopgame(QProcess& game) {
-    if (game.state() == QProcess::NotRunning) return;
-    game.terminate();
-    if (!game.waitForFinished(patience)) {
-        game.kill();
-        game.waitForFinished();
-    }
 }
 
 }  // namespace
@@ -143,7 +112,7 @@ private slots:
         QProcess game;
         startgame(game, home.path());
         XWindow w = 0;
-        QVERIFY(QTest::qWaitFor([&] { return (w = gamewindow()) != 0 && desktop->shown(w); }, 3 * patience));
+        QVERIFY(QTest::qWaitFor([&] { return (w = gamewindow(*desktop)) != 0 && desktop->shown(w); }, 3 * patience));
         const QSize dragged(900, 700);
         desktop->askresize(w, dragged);
         QVERIFY(QTest::qWaitFor([&] { return desktop->clientrect(w).size() == dragged; }, patience));
@@ -151,7 +120,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return desktop->activewindow() == w; }, patience));
         desktop->type("q", true);
         const bool ended = game.waitForFinished(3 * patience);
-        stopgame(game);
+        stopgame(game, patience);
         QVERIFY2(ended, "Ctrl+Q did not end the game");
         QCOMPARE(game.exitCode(), 0);
         QSettings saved(homesettings(home.path()), QSettings::IniFormat);
@@ -159,21 +128,21 @@ private slots:
         QVERIFY2(!saved.value(QStringLiteral("player1/bank")).toString().isEmpty(), "the record was not saved");
 
         startgame(game, home.path());
-        QVERIFY(QTest::qWaitFor([&] { return (w = gamewindow()) != 0 && desktop->shown(w); }, 3 * patience));
+        QVERIFY(QTest::qWaitFor([&] { return (w = gamewindow(*desktop)) != 0 && desktop->shown(w); }, 3 * patience));
         QTRY_COMPARE_WITH_TIMEOUT(desktop->clientrect(w).size(), dragged, patience);
         desktop->askstate(w, true, vert, horz);
         QVERIFY(QTest::qWaitFor([&] { return desktop->hasstate(w, vert); }, patience));
         QTRY_COMPARE_WITH_TIMEOUT(QSettings(homesettings(home.path()), QSettings::IniFormat).value(QStringLiteral("window/state")).toString(),
                                   QStringLiteral("maximized"), patience);
-        stopgame(game);
+        stopgame(game, patience);
 
         startgame(game, home.path());
-        QVERIFY(QTest::qWaitFor([&] { return (w = gamewindow()) != 0 && desktop->shown(w); }, 3 * patience));
+        QVERIFY(QTest::qWaitFor([&] { return (w = gamewindow(*desktop)) != 0 && desktop->shown(w); }, 3 * patience));
         const bool maximised = QTest::qWaitFor([&] { return desktop->hasstate(w, vert) && desktop->hasstate(w, horz); }, patience);
         // Out of the maximised window, the dragged size again.
         desktop->askstate(w, false, vert, horz);
         const bool normal = QTest::qWaitFor([&] { return desktop->clientrect(w).size() == dragged; }, patience);
-        stopgame(game);
+        stopgame(game, patience);
         QVERIFY2(maximised, "the window did not start maximised");
         QVERIFY2(normal, "the window's own size was lost");
     }
@@ -193,32 +162,14 @@ private slots:
         QProcess game;
         startgame(game, home.path(), {QStringLiteral("QT_FONT_DPI=%1").arg(dpi), QStringLiteral("QT_SCALE_FACTOR_ROUNDING_POLICY=") + rounding});
         XWindow w = 0;
-        const bool appeared = QTest::qWaitFor([&] { return (w = gamewindow()) != 0 && desktop->shown(w); }, 3 * patience);
+        const bool appeared = QTest::qWaitFor([&] { return (w = gamewindow(*desktop)) != 0 && desktop->shown(w); }, 3 * patience);
         const bool running = game.state() == QProcess::Running;
-        stopgame(game);
+        stopgame(game, patience);
         QVERIFY2(appeared, "the machine's window did not appear");
         QVERIFY(running);
     }
 };
 
-int main(int argc, char** argv) {
-    Desktop ours;
-    QString why;
-    if (!ours.start(1280, 800, &why)) {
-        std::fprintf(stderr, "no desktop for the test: %s\n", qPrintable(why));
-        return 1;
-    }
-    desktop = &ours;
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        QApplication::setApplicationDisplayName(desktopname);
-        WindowSizeTest test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    desktop = nullptr;
-    return result;
-}
+int main(int argc, char** argv) { return runondesktop<WindowSizeTest>(argc, argv, 1280, 800, desktop); }
 
 #include "tst_windowsize.moc"

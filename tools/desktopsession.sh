@@ -27,3 +27,16 @@ startdisplay() {
 # The draw that stops a reel at stop s (1..22), for ZELSLOTS_SCRIPT: the game maps a draw r to
 # stop floor(22 r) + 1.
 stop() { awk -v s="$1" 'BEGIN { printf "%.4f", (s - 0.5) / 22 }'; }
+
+# Starts the openbox window manager on the display, then the game ($game, with the environment
+# entries given, e.g. ZELSLOTS_SCRIPT=...) in a home of the scratch folder's; sets $machine to the
+# game's window once it is there.
+startgame() {
+  XDG_CONFIG_HOME=$work/config openbox --sm-disable 2> "$work/openbox.log" &
+  pids+=($!)
+  sleep 1
+  env XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb "$@" "$game" 2> "$work/game.log" &
+  pids+=($!)
+  machine=$(xdotool search --sync --classname zelslots | head -n1)
+  sleep 1
+}

@@ -12,13 +12,7 @@ game=$build/src/app/zelslots
 source "$(dirname "$0")/desktopsession.sh"
 
 startdisplay 1920x1080
-XDG_CONFIG_HOME=$work/config openbox --sm-disable 2> "$work/openbox.log" &
-pids+=($!)
-sleep 1
-XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb "$game" 2> "$work/game.log" &
-pids+=($!)
-machine=$(xdotool search --sync --classname zelslots | head -n1)
-sleep 1
+startgame
 xdotool windowactivate --sync "$machine"
 
 xdotool key F11; sleep 2

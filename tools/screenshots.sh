@@ -14,18 +14,12 @@ game=$build/src/app/zelslots
 source "$(dirname "$0")/desktopsession.sh"
 
 startdisplay 1024x768
-XDG_CONFIG_HOME=$work/config openbox --sm-disable 2> "$work/openbox.log" &
-pids+=($!)
-sleep 1
 
 # A win of J on line 1, then a gamble won on red (hearts) and one lost on red (clubs); then
 # three scatters that start the free spins.
 script="$(stop 5),$(stop 5),$(stop 5),$(stop 11),$(stop 6),0.0,0.1,0.3"
 script="$script,$(stop 11),$(stop 8),$(stop 13),$(stop 3),$(stop 3),0.0"
-XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb ZELSLOTS_SCRIPT=$script "$game" 2> "$work/game.log" &
-pids+=($!)
-machine=$(xdotool search --sync --classname zelslots | head -n1)
-sleep 1
+startgame ZELSLOTS_SCRIPT="$script"
 
 # Places of what is clicked, in the window at scale 1: the menu bar, then the cabinet under it.
 menu() { xdotool mousemove --window "$machine" "$1" 11 click 1; }

@@ -19,7 +19,7 @@ namespace zel {
 
 // The machine's buttons, as the window names them; an index picks one of an array (1-based).
 enum class Button { play, payline, COINSIN, doublebutton, takewin, betred, betblack, suitbet, cancelbet };
-// The menu commands, in the menu bar's order: the game's five, then the history.
+// The menu commands, in the menu bar's order: the game's five, then the history and the help.
 enum class Command { about, paytable, options, quickcredit, exit, history, help };
 // The form's timers.
 enum class TimerControl { Timer1, Timerscatters, Timer4, timerwild, Timerrespin, Timerwincounter };

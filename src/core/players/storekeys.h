@@ -1,7 +1,7 @@
 #pragma once
 // Every key the game keeps in its settings store, with the kind of value it holds: one table for
-// the player records, the play in progress, the sound switch, the window and the store itself (which keeps
-// these keys and nothing else).
+// the player records, the play in progress, the sound switch, the window and the store itself
+// (which keeps these keys and nothing else).
 #include <span>
 
 #include <QString>

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-
 #include "core/machine/numeric.h"
 
 namespace zel {

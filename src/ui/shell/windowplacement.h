@@ -1,7 +1,7 @@
 #pragma once
-// Where the machine's secondary windows (options, pay table, about) go on the desktop. Each is a
-// dialog of the machine's window, modal to the machine alone: the window manager keeps it above the
-// machine and with it, and the machine takes no input while it is open. It is placed
+// Where the machine's secondary windows (about, pay table, options, history, help) go on the
+// desktop. Each is a dialog of the machine's window, modal to the machine alone: the window manager
+// keeps it above the machine and with it, and the machine takes no input while it is open. It is placed
 // before it is first shown, since the window manager places a window moved later by its own rules,
 // and its frame (title bar included) lies wholly on the screen.
 #include <cstdint>
